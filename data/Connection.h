@@ -1,0 +1,37 @@
+#pragma once
+// The one connection to the game database file. The connection string is kept as composed; the
+// file path is taken from its "Data Source=" piece. The file is an SQLite database (it keeps the
+// name gd.mdb) and is never created when it is absent.
+
+#include <QString>
+
+struct sqlite3;
+
+class Connection {
+public:
+    Connection() = default;
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    /// The three pieces with the executable's folder (with its trailing separator) between them.
+    static QString composeConnectionString(const QString& exeFolderWithSeparator);
+    /// Path between "Data Source=" and the next ";" (trimmed); empty when there is none.
+    static QString dataSourceOf(const QString& connectionString);
+
+    void setConnectionString(const QString& s);
+    QString connectionString() const;
+
+    /// Opens the file read-write. Throws DbError when it is missing, unreadable, locked, not a
+    /// database (a Jet/Access file is recognised and named as such) or corrupt.
+    void open();
+    void close();
+    bool isOpen() const;
+
+    /// The open handle (opens first when closed).
+    sqlite3* handle();
+
+private:
+    QString m_connectionString;
+    sqlite3* m_db = nullptr;
+};

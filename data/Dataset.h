@@ -1,0 +1,120 @@
+#pragma once
+// A static client-side cursor over one statement (or one whole table): open() runs the statement
+// once and fetches every row; filtering, sorting, locating and moving then work on the fetched rows
+// in memory and never touch the database again.
+
+#include "Value.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+class Connection;
+class DatasetStore;
+
+/// Options of locate(); every caller in the program passes both.
+enum LocateOption { CaseInsensitive = 1, PartialKey = 2 };
+
+class Dataset : public QObject {
+    Q_OBJECT
+public:
+    /// The dataset keeps a reference to the connection, which must outlive it.
+    explicit Dataset(Connection& connection, QObject* parent = nullptr);
+    ~Dataset() override;
+
+    // --- definition ----------------------------------------------------------------------------
+    /// Jet statement text, kept exactly as given; translated when the dataset opens.
+    void setSql(const QString& jetSql);
+    QString sql() const;
+    /// The statement as lines: clearSql() then addSql(line) replaces it line by line.
+    void clearSql();
+    void addSql(const QString& line);
+    /// A whole-table dataset ("SELECT * FROM table" in the table's natural order).
+    void setTableName(const QString& table);
+    QString tableName() const;
+    /// Named parameter (":parents" is set as setParam("parents", ...)); applies at the next open.
+    void setParam(const QString& name, const Value& value);
+
+    // --- opening -------------------------------------------------------------------------------
+    /// Runs the statement and fetches every row; opens the connection first when it is closed.
+    /// Throws DbError on failure (the dataset then stays closed). Moves to the first row and runs
+    /// after-open, then after-scroll (when there is a row).
+    void open();
+    void close();
+    bool isOpen() const;
+
+    // --- fields --------------------------------------------------------------------------------
+    /// Result-column names (bare, or qualified as written where two tables share a name).
+    QStringList fieldNames() const;
+    int fieldCount() const;
+    /// Index of a result column, or -1.
+    int fieldIndex(const QString& name) const;
+    /// Like fieldIndex but throws DbError naming the field and the dataset when absent.
+    int fieldIndexOrThrow(const QString& name) const;
+    ValueType fieldType(int column) const;
+
+    // --- rows (positions count the rows the filter lets through, in the current order) ---------
+    int recordCount() const;
+    bool isEmpty() const;
+    /// Current position, 0-based; -1 when the dataset is empty or closed.
+    int recNo() const;
+    bool bof() const;
+    bool eof() const;
+    void first();
+    void prior();
+    void next();
+    void last();
+    /// Makes the row at this position current (clamped); runs after-scroll when the row changes.
+    void moveTo(int position);
+
+    /// Value of a column at a visible position.
+    Value value(int position, int column) const;
+    /// The text a grid shows for it (floats without trailing zeros, yes/no as "True"/"False").
+    QString displayText(int position, int column) const;
+
+    // --- current row (FieldByName(...).AsString and friends) ------------------------------------
+    /// Empty text when the dataset has no current row. Unknown field names throw DbError.
+    QString asText(const QString& field) const;
+    qint64 asInteger(const QString& field) const;
+    double asFloat(const QString& field) const;
+
+    // --- filter ---------------------------------------------------------------------------------
+    /// "field = 'value'" joined by AND; quotes inside doubled. Parsed when the filter applies;
+    /// a malformed text or an unknown field throws DbError.
+    void setFilter(const QString& text);
+    QString filter() const;
+    /// Switching the flag (either way) moves to the first row and runs after-scroll.
+    void setFiltered(bool on);
+    bool filtered() const;
+
+    // --- sort -----------------------------------------------------------------------------------
+    /// "field ASC" or "field DESC"; empty restores the statement's order. Keeps the current row
+    /// and the filter; runs no after-scroll.
+    void setSort(const QString& text);
+    QString sort() const;
+
+    // --- locate ---------------------------------------------------------------------------------
+    /// Moves to a visible row whose field matches: text fields by prefix (PartialKey) ignoring
+    /// case (CaseInsensitive); integer fields by equality with the value read as a number. Among
+    /// several matches the one with the smallest key wins (ties: the first in the current order).
+    /// Returns false and stays put when nothing matches.
+    bool locate(const QString& field, const QString& value, int options);
+
+    // --- notifications -------------------------------------------------------------------------
+    /// Runs after every change of the current row (open, move, filter switch, locate), never
+    /// after a sort. Set by the owning window; one handler.
+    void setAfterScroll(std::function<void()> handler);
+    void setAfterOpen(std::function<void()> handler);
+
+signals:
+    /// The set or order of visible rows changed (open, close, filter, sort): views reset.
+    void rowsChanged();
+    /// The current position changed (also emitted after rowsChanged when it moved).
+    void currentChanged(int position);
+
+private:
+    std::unique_ptr<DatasetStore> m_store;
+};
