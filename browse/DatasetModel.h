@@ -1,0 +1,42 @@
+#pragma once
+// Table model over a Dataset with declared columns. It keeps no copy of the rows: every cell is
+// asked of the dataset when a view paints it, so only visible rows cost anything.
+
+#include "GridColumn.h"
+
+#include <QAbstractTableModel>
+#include <QPointer>
+#include <QVector>
+
+class Dataset;
+
+class DatasetModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit DatasetModel(QObject* parent = nullptr);
+
+    /// Shows this dataset (not owned; it must outlive the model or be replaced first). The model
+    /// resets whenever the dataset reports that its visible rows changed.
+    void setDataset(Dataset* dataset);
+    Dataset* dataset() const;
+
+    void setColumns(const QVector<GridColumn>& columns);
+    const QVector<GridColumn>& columns() const;
+    /// Dataset column index behind a model column; -1 when the field is unknown or closed.
+    int fieldIndex(int column) const;
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+private:
+    void reset();
+    void resolveFields();
+
+    QPointer<Dataset> m_dataset;
+    QVector<GridColumn> m_columns;
+    QVector<int> m_fieldIndex;
+    QMetaObject::Connection m_rowsConnection;
+};

@@ -1,0 +1,187 @@
+#include "DbGrid.h"
+
+#include "Dataset.h"
+#include "DatasetModel.h"
+#include "IconCellDelegate.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWheelEvent>
+
+#include <algorithm>
+
+namespace {
+constexpr int kIconSize = 32;
+}
+
+DbGrid::DbGrid(QWidget* parent) : QTableView(parent), m_model(new DatasetModel(this))
+{
+    setModel(m_model);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setShowGrid(true);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    verticalHeader()->hide();
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setStretchLastSection(false);
+    // Uniform row heights keep scrolling of long lists cheap: no per-row measuring.
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setMinimumSectionSize(1);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setColumnResize(false);
+
+    // The selection stays visible when the grid has no focus.
+    QPalette p = palette();
+    p.setColor(QPalette::Inactive, QPalette::Highlight, p.color(QPalette::Active, QPalette::Highlight));
+    p.setColor(QPalette::Inactive, QPalette::HighlightedText, p.color(QPalette::Active, QPalette::HighlightedText));
+    setPalette(p);
+
+    m_baseFont = font();
+    applyRowHeight();
+
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current, const QModelIndex&) { currentRowMoved(current); });
+    connect(this, &QAbstractItemView::clicked, this,
+            [this](const QModelIndex& index) { emit cellClick(index.row(), index.column()); });
+}
+
+void DbGrid::setDataset(Dataset& dataset)
+{
+    disconnect(m_currentConnection);
+    disconnect(m_rowsConnection);
+    m_dataset = &dataset;
+    // The model connects first, so it has reset before the grid re-reads the current row.
+    m_model->setDataset(&dataset);
+    m_rowsConnection = connect(&dataset, &Dataset::rowsChanged, this, &DbGrid::followDataset);
+    m_currentConnection = connect(&dataset, &Dataset::currentChanged, this, &DbGrid::followDataset);
+    followDataset();
+}
+
+Dataset* DbGrid::dataset() const { return m_dataset; }
+
+DatasetModel* DbGrid::datasetModel() const { return m_model; }
+
+void DbGrid::setColumns(const QVector<GridColumn>& columns)
+{
+    m_model->setColumns(columns);
+    for (int i = 0; i < columns.size(); ++i)
+        setColumnWidth(i, columns[i].width);
+    followDataset();
+}
+
+const QVector<GridColumn>& DbGrid::columns() const { return m_model->columns(); }
+
+void DbGrid::setTitleRow(bool on) { horizontalHeader()->setVisible(on); }
+
+void DbGrid::setTitleFont(const QFont& font) { horizontalHeader()->setFont(font); }
+
+void DbGrid::setRowSelect(bool on)
+{
+    setSelectionBehavior(on ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
+}
+
+void DbGrid::setColumnResize(bool on)
+{
+    horizontalHeader()->setSectionResizeMode(on ? QHeaderView::Interactive : QHeaderView::Fixed);
+    horizontalHeader()->setSectionsMovable(false);
+}
+
+void DbGrid::setBaseFont(const QFont& font)
+{
+    m_baseFont = font;
+    applyRowHeight();
+}
+
+void DbGrid::setHint(const QString& hint)
+{
+    m_hint = hint;
+    // Cells have no hints of their own, so tooltip and status tip come from the viewport.
+    setToolTip(hint);
+    setStatusTip(hint);
+    viewport()->setToolTip(hint);
+    viewport()->setStatusTip(hint);
+}
+
+QString DbGrid::hint() const { return m_hint; }
+
+void DbGrid::setIconColumn(int column, const QString& exeFolder)
+{
+    delete m_iconDelegate;
+    m_iconDelegate = new IconCellDelegate(column, exeFolder, this);
+    setItemDelegate(m_iconDelegate);
+    applyRowHeight();
+}
+
+int DbGrid::iconColumn() const { return m_iconDelegate ? m_iconDelegate->iconColumn() : -1; }
+
+int DbGrid::rowHeightFor(const QFont& baseFont, bool hasIconColumn)
+{
+    const int textHeight = QFontMetrics(baseFont).height() + 3;
+    return hasIconColumn ? std::max(textHeight, kIconSize + 2) : textHeight;
+}
+
+void DbGrid::applyRowHeight()
+{
+    verticalHeader()->setDefaultSectionSize(rowHeightFor(m_baseFont, m_iconDelegate != nullptr));
+}
+
+void DbGrid::followDataset()
+{
+    if (!m_dataset || m_syncing)
+        return;
+    m_syncing = true;
+    const int row = m_dataset->isOpen() ? m_dataset->recNo() : -1;
+    if (row < 0 || row >= m_model->rowCount()) {
+        selectionModel()->clear();
+    } else {
+        const int column = std::max(currentIndex().column(), 0);
+        const QModelIndex target = m_model->index(row, std::min(column, std::max(m_model->columnCount() - 1, 0)));
+        if (target.isValid()) {
+            selectionModel()->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect |
+                                                          (selectionBehavior() == SelectRows ? QItemSelectionModel::Rows
+                                                                                             : QItemSelectionModel::NoUpdate));
+            scrollTo(target);
+        }
+    }
+    m_syncing = false;
+}
+
+void DbGrid::currentRowMoved(const QModelIndex& current)
+{
+    if (m_syncing || !m_dataset || !current.isValid() || !m_dataset->isOpen())
+        return;
+    if (m_dataset->recNo() == current.row())
+        return;
+    m_syncing = true;
+    try {
+        m_dataset->moveTo(current.row());
+    } catch (...) {
+        m_syncing = false;
+        throw;
+    }
+    m_syncing = false;
+}
+
+void DbGrid::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QTableView::mouseDoubleClickEvent(event);
+    emit dblClick();
+}
+
+void DbGrid::wheelEvent(QWheelEvent* event)
+{
+    // A vertical wheel step moves the current row by one, like the arrow key the frame turns
+    // wheel messages into; the horizontal wheel keeps scrolling.
+    const QPoint delta = event->angleDelta();
+    if (delta.y() == 0 && delta.x() != 0) {
+        QTableView::wheelEvent(event);
+        return;
+    }
+    QKeyEvent key(QEvent::KeyPress, delta.y() > 0 ? Qt::Key_Up : Qt::Key_Down, Qt::NoModifier);
+    keyPressEvent(&key);
+    event->accept();
+}

@@ -1,0 +1,75 @@
+#pragma once
+// Data-aware grid: a table view over one Dataset with declared columns. The grid's current row
+// and the dataset's current row are one: moving either moves the other, and the dataset's
+// after-scroll handler runs once per change.
+
+#include "GridColumn.h"
+
+#include <QTableView>
+#include <QVector>
+
+class Dataset;
+class DatasetModel;
+class IconCellDelegate;
+
+class DbGrid : public QTableView {
+    Q_OBJECT
+public:
+    explicit DbGrid(QWidget* parent = nullptr);
+
+    /// Binds the grid to a dataset (not owned; it must outlive the grid).
+    void setDataset(Dataset& dataset);
+    Dataset* dataset() const;
+    DatasetModel* datasetModel() const;
+
+    /// Declares the columns, their widths, fonts and alignments.
+    void setColumns(const QVector<GridColumn>& columns);
+    const QVector<GridColumn>& columns() const;
+
+    /// Shows or hides the grid's own title row.
+    void setTitleRow(bool on);
+    /// Font of the title row; a column's own title font wins.
+    void setTitleFont(const QFont& font);
+    /// Whole-row selection (true) or single-cell selection (false).
+    void setRowSelect(bool on);
+    /// Whether the user may drag column edges in the title row.
+    void setColumnResize(bool on);
+    /// The grid's base font: it sets the (uniform) row height.
+    void setBaseFont(const QFont& font);
+    /// Tooltip and status-bar hint of the whole grid.
+    void setHint(const QString& hint);
+    QString hint() const;
+
+    /// Draws this column as icon cells; the pictures come from exeFolder's images folder
+    /// (empty: the running executable's folder).
+    void setIconColumn(int column, const QString& exeFolder = QString());
+    /// -1 when the grid has no icon column.
+    int iconColumn() const;
+
+    /// Row height that shows the base font's text, and whole 32x32 pictures in icon grids.
+    static int rowHeightFor(const QFont& baseFont, bool hasIconColumn);
+
+signals:
+    /// Double-click anywhere in the grid, also over an empty grid.
+    void dblClick();
+    /// A click on a data cell.
+    void cellClick(int row, int column);
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    void followDataset();
+    void currentRowMoved(const QModelIndex& current);
+    void applyRowHeight();
+
+    DatasetModel* m_model;
+    Dataset* m_dataset = nullptr;
+    IconCellDelegate* m_iconDelegate = nullptr;
+    QFont m_baseFont;
+    QString m_hint;
+    bool m_syncing = false;
+    QMetaObject::Connection m_currentConnection;
+    QMetaObject::Connection m_rowsConnection;
+};

@@ -1,0 +1,34 @@
+#include "DbLabel.h"
+
+#include "Dataset.h"
+#include "UiFont.h"
+
+DbLabel::DbLabel(QWidget* parent) : QLabel(parent)
+{
+    setFont(uiFont(kTahoma, 13, true));
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, Qt::red);
+    setPalette(p);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+}
+
+void DbLabel::bind(Dataset& dataset, const QString& field)
+{
+    disconnect(m_rowsConnection);
+    disconnect(m_currentConnection);
+    m_dataset = &dataset;
+    m_field = field;
+    m_rowsConnection = connect(&dataset, &Dataset::rowsChanged, this, &DbLabel::refresh);
+    m_currentConnection = connect(&dataset, &Dataset::currentChanged, this, &DbLabel::refresh);
+    refresh();
+}
+
+QString DbLabel::field() const { return m_field; }
+
+void DbLabel::refresh()
+{
+    const bool hasRow = m_dataset && m_dataset->isOpen() && !m_dataset->isEmpty();
+    setText(hasRow ? m_dataset->asText(m_field) : QString());
+    adjustSize();
+    updateGeometry();
+}

@@ -1,0 +1,24 @@
+#pragma once
+// A label showing one field of a dataset's current row, red and bold, sized to its text.
+
+#include <QLabel>
+
+class Dataset;
+
+class DbLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit DbLabel(QWidget* parent = nullptr);
+
+    /// Follows this field of the dataset (not owned); empty when the dataset has no current row.
+    void bind(Dataset& dataset, const QString& field);
+    QString field() const;
+
+private:
+    void refresh();
+
+    Dataset* m_dataset = nullptr;
+    QString m_field;
+    QMetaObject::Connection m_rowsConnection;
+    QMetaObject::Connection m_currentConnection;
+};

@@ -1,0 +1,34 @@
+#pragma once
+// Drop-down list of the values of one dataset column, in the dataset's order. It starts with no
+// entry shown; picking an entry emits picked().
+
+#include <QComboBox>
+
+class Dataset;
+
+class DbLookupComboBox : public QComboBox {
+    Q_OBJECT
+public:
+    explicit DbLookupComboBox(QWidget* parent = nullptr);
+
+    /// Lists the field's values of the dataset's rows (not owned); refills when its rows change.
+    void setListSource(Dataset& dataset, const QString& field);
+    /// The displayed text of the chosen entry; empty while none is chosen.
+    QString text() const;
+    /// Aligns the drop-down's right edge with the box's when the list is wider than the box.
+    void setDropDownRightAligned(bool on);
+
+    void showPopup() override;
+
+signals:
+    /// The user picked an entry (also the one already shown).
+    void picked(const QString& text);
+
+private:
+    void refill();
+
+    Dataset* m_dataset = nullptr;
+    QString m_field;
+    bool m_rightAligned = false;
+    QMetaObject::Connection m_rowsConnection;
+};

@@ -1,0 +1,28 @@
+#pragma once
+// Record navigator with the First, Prior, Next and Last buttons over one dataset.
+
+#include <QWidget>
+
+class Dataset;
+class QToolButton;
+
+class DbNavigator : public QWidget {
+    Q_OBJECT
+public:
+    enum Button { First, Prior, Next, Last };
+
+    explicit DbNavigator(QWidget* parent = nullptr);
+
+    /// Binds to a dataset (not owned; it must outlive the navigator).
+    void setDataset(Dataset& dataset);
+    QToolButton* button(Button which) const;
+
+private:
+    void press(Button which);
+    void updateButtons();
+
+    Dataset* m_dataset = nullptr;
+    QToolButton* m_buttons[4] = {};
+    QMetaObject::Connection m_rowsConnection;
+    QMetaObject::Connection m_currentConnection;
+};

@@ -1,0 +1,68 @@
+#include "HeaderStrip.h"
+
+#include "Dataset.h"
+#include "DbGrid.h"
+
+#include <QStandardItemModel>
+
+#include <algorithm>
+
+namespace {
+constexpr int kStripHeight = 17;
+}
+
+HeaderStrip::HeaderStrip(QWidget* parent)
+    : QHeaderView(Qt::Horizontal, parent), m_sections(new QStandardItemModel(this))
+{
+    setModel(m_sections);
+    setSectionsClickable(true);
+    setSectionsMovable(false);
+    setHighlightSections(false);
+    setStretchLastSection(false);
+    setSortIndicatorShown(false);
+    setDefaultAlignment(Qt::AlignCenter);
+    setSectionResizeMode(QHeaderView::Fixed);
+    setFixedHeight(kStripHeight);
+}
+
+void HeaderStrip::fillFrom(const DbGrid& grid, FirstSection first)
+{
+    m_first = first;
+    const QVector<GridColumn>& columns = grid.columns();
+    const int start = m_sections->columnCount();
+    m_sections->setColumnCount(start + int(columns.size()));
+    for (int i = 0; i < columns.size(); ++i) {
+        const int section = start + i;
+        m_sections->setHeaderData(section, Qt::Horizontal, columns[i].heading());
+        m_keys.append(columns[i].field);
+        const int width = columns[i].width + (i == 0 ? 3 : 1);
+        setMinimumSectionSize(std::min(minimumSectionSize(), width));
+        resizeSection(section, width);
+    }
+    setSectionResizeMode(QHeaderView::Fixed);
+}
+
+QString HeaderStrip::sortKey(int section) const { return m_keys.value(section); }
+
+QString HeaderStrip::nextSortText(const QString& current, const QString& field)
+{
+    const QString ascending = field + QStringLiteral(" ASC");
+    return current == ascending ? field + QStringLiteral(" DESC") : ascending;
+}
+
+void HeaderStrip::sortBy(Dataset& dataset, int section) const
+{
+    if (section == 0 && m_first == IgnoreIconSection)
+        return;
+    const QString field = sortKey(section);
+    if (field.isEmpty())
+        return;
+    dataset.setSort(nextSortText(dataset.sort(), field));
+}
+
+QSize HeaderStrip::sizeHint() const
+{
+    QSize s = QHeaderView::sizeHint();
+    s.setHeight(kStripHeight);
+    return s;
+}

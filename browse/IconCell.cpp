@@ -1,0 +1,49 @@
+#include "IconCell.h"
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <algorithm>
+
+QString defaultExeFolder()
+{
+    return QCoreApplication::applicationDirPath() + QLatin1Char('/');
+}
+
+QString iconFolder(const QString& exeFolder)
+{
+    return exeFolder + QStringLiteral("images//");
+}
+
+QString iconFilePath(const QString& exeFolder, const QString& iconValue)
+{
+    const QString folder = iconFolder(exeFolder);
+    if (iconValue.isEmpty())
+        return folder + QStringLiteral("none.BMP");
+    // Only a dot after the value's last separator starts an extension.
+    const int lastSeparator = std::max(iconValue.lastIndexOf(QLatin1Char('/')), iconValue.lastIndexOf(QLatin1Char('\\')));
+    const int dot = iconValue.lastIndexOf(QLatin1Char('.'));
+    const QString base = dot > lastSeparator ? iconValue.left(dot) : iconValue;
+    return folder + base + QStringLiteral(".BMP");
+}
+
+QPoint iconTopLeft(const QRect& cell, const QSize& picture)
+{
+    const int left = cell.x();
+    const int top = cell.y();
+    const int right = cell.x() + cell.width();
+    const int bottom = cell.y() + cell.height();
+    // C++ integer division truncates toward zero, as the placement rule wants.
+    return QPoint((left + right - picture.width()) / 2, (top + bottom - picture.height()) / 2);
+}
+
+void drawIconCell(QPainter& painter, const QRect& cell, const QString& exeFolder, const QString& iconValue)
+{
+    painter.fillRect(cell, Qt::white);
+    // QImage, unlike QPixmap, goes through no cache: the file is read on every paint.
+    QImage picture;
+    if (!picture.load(iconFilePath(exeFolder, iconValue)))
+        return;
+    painter.drawImage(iconTopLeft(cell, picture.size()), picture);
+}

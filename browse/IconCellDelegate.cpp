@@ -1,0 +1,26 @@
+#include "IconCellDelegate.h"
+
+#include "IconCell.h"
+
+#include <QPainter>
+
+IconCellDelegate::IconCellDelegate(int iconColumn, const QString& exeFolder, QObject* parent)
+    : QStyledItemDelegate(parent), m_iconColumn(iconColumn), m_exeFolder(exeFolder.isEmpty() ? defaultExeFolder() : exeFolder)
+{
+}
+
+int IconCellDelegate::iconColumn() const { return m_iconColumn; }
+
+QString IconCellDelegate::exeFolder() const { return m_exeFolder; }
+
+void IconCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    if (index.column() != m_iconColumn) {
+        QStyledItemDelegate::paint(painter, option, index);
+        return;
+    }
+    // The cell state is deliberately ignored: the icon cell stays white even in the selected row.
+    painter->save();
+    drawIconCell(*painter, option.rect, m_exeFolder, index.data(Qt::DisplayRole).toString());
+    painter->restore();
+}

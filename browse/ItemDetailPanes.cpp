@@ -1,0 +1,134 @@
+#include "ItemDetailPanes.h"
+
+#include "Dataset.h"
+#include "NameSearch.h"
+
+#include <QStringList>
+
+namespace {
+QString sourceSql(const char* sweep)
+{
+    const QString join = QStringLiteral(
+        "FROM itemnames INNER JOIN (npcnames INNER JOIN (drops INNER JOIN monsters ON drops.npc_id = monsters.id) "
+        "ON npcnames.id = monsters.id) ON itemnames.id = drops.item_id");
+    const QString where = QStringLiteral("WHERE (((drops.sweep)=%1))").arg(QLatin1String(sweep));
+    return QStringList{
+        QStringLiteral("SELECT drops.npc_id, drops.item_id, drops.sweep, ([drops.min] &\"-\"&[drops.max]) AS nrdrops, "
+                       "drops.percentage, itemnames.name, monsters.level, monsters.id, npcnames.name"),
+        join,
+        where,
+        QStringLiteral("AND drops.max>1"),
+        QString(),
+        QStringLiteral("UNION"),
+        QString(),
+        QStringLiteral("SELECT drops.npc_id, drops.item_id, drops.sweep, 1 AS nrdrops, drops.percentage, "
+                       "itemnames.name, monsters.level, monsters.id,npcnames.name"),
+        join,
+        where,
+        QStringLiteral("AND drops.max=1"),
+        QString(),
+        QStringLiteral("ORDER BY drops.percentage DESC;"),
+    }.join(QLatin1Char('\n'));
+}
+
+Dataset* makeQuery(Connection& connection, const QString& sql, const char* name, QObject* parent)
+{
+    auto* dataset = new Dataset(connection, parent);
+    dataset->setObjectName(QLatin1String(name));
+    dataset->setSql(sql);
+    return dataset;
+}
+}
+
+ItemDetailPanes::ItemDetailPanes(Connection& connection, ItemSources sources, QObject* parent) : QObject(parent)
+{
+    m_itemDrops = makeQuery(connection, dropSourceSql(), "AlternativeDrops", this);
+    if (sources == ItemDropsAndSpoils)
+        m_itemSpoils = makeQuery(connection, spoilSourceSql(), "AlternativeSpoil", this);
+    m_ingredients = makeQuery(connection, ingredientSql(), "ReciepeQuery", this);
+    m_recipeInfo = makeQuery(connection, recipeHeaderSql(), "InfoRecipes", this);
+    m_ingredientDrops = makeQuery(connection, dropSourceSql(), "AlternativeDrop1", this);
+    m_ingredientSpoils = makeQuery(connection, spoilSourceSql(),
+                                   sources == ItemDropsAndSpoils ? "AlternativeSpoil1" : "AlternativeSpoil", this);
+}
+
+Dataset& ItemDetailPanes::itemDrops() const { return *m_itemDrops; }
+Dataset* ItemDetailPanes::itemSpoils() const { return m_itemSpoils; }
+Dataset& ItemDetailPanes::ingredients() const { return *m_ingredients; }
+Dataset& ItemDetailPanes::recipeInfo() const { return *m_recipeInfo; }
+Dataset& ItemDetailPanes::ingredientDrops() const { return *m_ingredientDrops; }
+Dataset& ItemDetailPanes::ingredientSpoils() const { return *m_ingredientSpoils; }
+
+void ItemDetailPanes::open(const QList<Dataset*>& order)
+{
+    for (Dataset* dataset : order)
+        if (dataset && !dataset->isOpen())
+            dataset->open();
+    for (Dataset* dataset : {m_itemDrops, m_itemSpoils, m_ingredients, m_recipeInfo, m_ingredientDrops, m_ingredientSpoils})
+        if (dataset && !dataset->isOpen())
+            dataset->open();
+    m_open = true;
+    showItem(m_itemId);
+}
+
+bool ItemDetailPanes::isOpen() const { return m_open; }
+
+QString ItemDetailPanes::currentItem() const { return m_itemId; }
+
+QString ItemDetailPanes::detailFilter(const QString& id)
+{
+    // An empty id would give item_id = '' (no integer); the fixed "item_id = 0" empties a pane.
+    return id.isEmpty() ? QStringLiteral("item_id = 0") : filterText(QStringLiteral("item_id = "), id);
+}
+
+void ItemDetailPanes::showItem(const QString& itemId)
+{
+    m_itemId = itemId;
+    if (!m_open)
+        return;
+    const QString filter = detailFilter(itemId);
+    refilter(*m_itemDrops, filter);
+    if (m_itemSpoils)
+        refilter(*m_itemSpoils, filter);
+    // Moving the ingredient list to its first row runs its after-scroll, which calls
+    // showIngredient(); when nothing called it (no handler, or no row to scroll to) the
+    // ingredient panes would keep the previous material, so it runs here.
+    const int before = m_ingredientRuns;
+    refilter(*m_ingredients, filter);
+    if (m_ingredientRuns == before)
+        showIngredient();
+}
+
+void ItemDetailPanes::showIngredient()
+{
+    if (!m_open)
+        return;
+    ++m_ingredientRuns;
+    const QString material = m_ingredients->asText(QStringLiteral("id"));
+    const QString filter = detailFilter(material);
+    refilter(*m_ingredientDrops, filter);
+    refilter(*m_ingredientSpoils, filter);
+    // The header values belong to the recipe of the selected ingredient: its item and rate.
+    const QString recipe = material.isEmpty()
+        ? detailFilter(QString())
+        : detailFilter(m_ingredients->asText(QStringLiteral("item_id"))) + QStringLiteral(" AND ") +
+            filterText(QStringLiteral("rate = "), m_ingredients->asText(QStringLiteral("rate")));
+    refilter(*m_recipeInfo, recipe);
+}
+
+QString ItemDetailPanes::dropSourceSql() { return sourceSql("0"); }
+
+QString ItemDetailPanes::spoilSourceSql() { return sourceSql("1"); }
+
+QString ItemDetailPanes::ingredientSql()
+{
+    return QStringList{
+        QStringLiteral("SELECT ingredients.material, ingredients.rate, ingredients.quantity, itemnames_1.name, "
+                       "items_1.icon, items_1.id, ingredients.item_id"),
+        QStringLiteral("FROM items AS items_1 INNER JOIN (itemnames AS itemnames_1 INNER JOIN ingredients ON "
+                       "itemnames_1.id = ingredients.material) ON items_1.id = itemnames_1.id"),
+        QStringLiteral("ORDER BY ingredients.rate DESC, ingredients.quantity  ASC;"),
+    }.join(QLatin1Char('\n'));
+}
+
+QString ItemDetailPanes::recipeHeaderSql() { return QStringLiteral("SELECT * FROM recipes ORDER BY rate DESC;"); }

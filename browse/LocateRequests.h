@@ -1,0 +1,30 @@
+#pragma once
+// Cross-window jumps: raising a pending-locate request and opening the target window, and
+// consuming a request while a window is being created.
+
+#include "NavigationHost.h"
+
+#include <QString>
+
+#include <optional>
+
+class Dataset;
+
+/// Raises the monster request with the current row's "id" and opens a monsters window.
+/// An empty id (no rows) does nothing. Returns whether a window was asked for.
+bool openMonsterFrom(NavigationHost& host, Dataset& source);
+
+/// The item window for an item kind, compared exactly: "Weapon", "Armor", "Accesories", any
+/// other non-empty kind the misc items window; none for an empty kind.
+std::optional<WindowKind> itemWindowFor(const QString& type);
+
+/// Raises the item request with the current row's "I.id" and opens the window its "type"
+/// chooses. An empty type does nothing. Returns whether a window was asked for.
+bool openItemFrom(NavigationHost& host, Dataset& source);
+
+/// When the item request is raised: clears it (flag and text) and locates its id in keyField
+/// of the dataset. Returns whether a row matched.
+bool consumeItemRequest(NavigationHost& host, Dataset& list, const QString& keyField);
+
+/// The same for the monster request.
+bool consumeMonsterRequest(NavigationHost& host, Dataset& list, const QString& keyField);

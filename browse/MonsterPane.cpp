@@ -1,0 +1,28 @@
+#include "MonsterPane.h"
+
+#include "DbGrid.h"
+#include "UiFont.h"
+
+QVector<GridColumn> monsterPaneColumns(bool withItemName, int chanceWidth)
+{
+    QVector<GridColumn> columns;
+    columns.append(gridColumn(QStringLiteral("level"), QStringLiteral("Lvl"), 30));
+    columns.append(gridColumn(QStringLiteral("npcnames.name"), QStringLiteral("Monster Name"), 200));
+    if (withItemName)
+        columns.append(gridColumn(QStringLiteral("itemnames.name"), QStringLiteral("Item Name"), 300));
+    columns.append(gridColumn(QStringLiteral("percentage"), QStringLiteral("Chance"), chanceWidth));
+    columns.append(gridColumn(QStringLiteral("nrdrops"), QStringLiteral("Quantity"), 90));
+    return columns;
+}
+
+void setUpMonsterPane(DbGrid& grid, Dataset& dataset, const QVector<GridColumn>& columns)
+{
+    const QFont font = uiFont(kSansSerif, 13);
+    grid.setFont(font);
+    grid.setBaseFont(font);
+    grid.setTitleRow(false);
+    grid.setRowSelect(true);
+    grid.setHint(QString::fromLatin1(kMonsterPaneHint));
+    grid.setColumns(columns);
+    grid.setDataset(dataset);
+}

@@ -1,0 +1,19 @@
+#pragma once
+// The monster source panes of the item and recipe windows: "Lvl", "Monster Name", optionally
+// "Item Name", "Chance" and "Quantity" over a drop- or spoil-source query.
+
+#include "GridColumn.h"
+
+#include <QVector>
+
+class DbGrid;
+class Dataset;
+
+inline constexpr const char* kMonsterPaneHint = "Dbl-click to view monster info";
+
+/// Columns of a monster pane; chanceWidth is the "Chance" column's width.
+QVector<GridColumn> monsterPaneColumns(bool withItemName, int chanceWidth = 60);
+
+/// Binds and styles a monster pane: MS Sans Serif 13, no title row (a header strip stands in),
+/// whole-row selection, the monster hint.
+void setUpMonsterPane(DbGrid& grid, Dataset& dataset, const QVector<GridColumn>& columns);
