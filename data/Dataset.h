@@ -11,9 +11,11 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class Connection;
 class DatasetStore;
+struct RowCondition;
 
 /// Options of locate(); every caller in the program passes both.
 enum LocateOption { CaseInsensitive = 1, PartialKey = 2 };
@@ -109,6 +111,20 @@ public:
     void setAfterScroll(std::function<void()> handler);
     void setAfterOpen(std::function<void()> handler);
 
+    // --- detail link ----------------------------------------------------------------------------
+    /// Makes this dataset a detail of `master`: only rows whose detail fields equal the master's
+    /// fields on its current row stay visible (fields separated by ';', paired in order; the
+    /// filter, when on, applies as well). Each change of the master's current row re-restricts
+    /// this dataset, moves it to its first row and runs its after-scroll. A master without a
+    /// current row leaves no row. The master must outlive the link; nullptr removes it.
+    void setMasterLink(Dataset* master, const QString& masterFields, const QString& detailFields);
+
+    // --- cost -----------------------------------------------------------------------------------
+    /// Heap bytes held by the fetched cells (columns and their string pools).
+    size_t cellBytes() const;
+    /// Rows fetched by the last open, whatever the filter lets through.
+    int fetchedRowCount() const;
+
 signals:
     /// The set or order of visible rows changed (open, close, filter, sort): views reset.
     void rowsChanged();
@@ -116,5 +132,10 @@ signals:
     void currentChanged(int position);
 
 private:
+    void scrolled();
+    void switched();
+    void applyView();
+    std::vector<RowCondition> resolveFilter(const QString& text) const;
+
     std::unique_ptr<DatasetStore> m_store;
 };

@@ -1,0 +1,103 @@
+#include "Connection.h"
+
+#include "DbError.h"
+#include "DatabaseFileCheck.h"
+
+#include <QFile>
+
+#include <sqlite3.h>
+
+namespace {
+
+const char* const kPieceBefore = "Provider=Microsoft.Jet.OLEDB.4.0;  User ID=Admin;  Data Source=";
+const char* const kPieceAfter =
+    "gd.mdb; Mode=ReadWrite;  Jet OLEDB:Engine Type=5;  Jet OLEDB:Database Locking Mode=1;  "
+    "Jet OLEDB:Global Partial Bulk Ops=2;  Jet OLEDB:Global Bulk Transactions=1;  "
+    "Jet OLEDB:Create System Database=False;  Jet OLEDB:Encrypt Database=False;  "
+    "Jet OLEDB:Don't Copy Locale on Compact=False;  Jet OLEDB:Compact Without Replica Repair=False;  "
+    "Jet OLEDB:SFP=False";
+
+// Long enough to ride out another program's short write, short enough not to freeze the window.
+const int kBusyTimeoutMs = 1500;
+
+} // namespace
+
+Connection::~Connection()
+{
+    close();
+}
+
+QString Connection::composeConnectionString(const QString& exeFolderWithSeparator)
+{
+    return QString::fromLatin1(kPieceBefore) + exeFolderWithSeparator + QString::fromLatin1(kPieceAfter);
+}
+
+QString Connection::dataSourceOf(const QString& connectionString)
+{
+    const QString key = QStringLiteral("Data Source=");
+    const int at = connectionString.indexOf(key, 0, Qt::CaseInsensitive);
+    if (at < 0)
+        return QString();
+    const int from = at + key.size();
+    const int end = connectionString.indexOf(QLatin1Char(';'), from);
+    return connectionString.mid(from, end < 0 ? -1 : end - from).trimmed();
+}
+
+void Connection::setConnectionString(const QString& s)
+{
+    m_connectionString = s;
+}
+
+QString Connection::connectionString() const
+{
+    return m_connectionString;
+}
+
+void Connection::open()
+{
+    if (m_db)
+        return;
+    const QString path = dataSourceOf(m_connectionString);
+    if (path.isEmpty())
+        throw DbError(QStringLiteral("The connection string names no database file (no \"Data Source=\" piece)"));
+
+    checkDatabaseFile(path);
+
+    sqlite3* db = nullptr;
+    const QByteArray native = QFile::encodeName(path);
+    const int rc = sqlite3_open_v2(native.constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString why = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory");
+        sqlite3_close(db);
+        throw DbError(QStringLiteral("Cannot open database file %1: %2").arg(path, why));
+    }
+    sqlite3_busy_timeout(db, kBusyTimeoutMs);
+    try {
+        probeOpenDatabase(db, path);
+    } catch (...) {
+        sqlite3_close(db);
+        throw;
+    }
+    m_db = db;
+}
+
+void Connection::close()
+{
+    if (!m_db)
+        return;
+    // Statements are finalised by their datasets after each fetch, so close_v2 frees at once.
+    sqlite3_close_v2(m_db);
+    m_db = nullptr;
+}
+
+bool Connection::isOpen() const
+{
+    return m_db != nullptr;
+}
+
+sqlite3* Connection::handle()
+{
+    if (!m_db)
+        open();
+    return m_db;
+}

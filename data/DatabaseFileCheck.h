@@ -1,0 +1,14 @@
+#pragma once
+// Checks made before and right after the database file is opened, so that a wrong file is
+// reported by what it is (missing, empty, Jet/Access, truncated, locked) rather than by a
+// generic failure on the first statement.
+
+#include <QString>
+
+struct sqlite3;
+
+/// Throws DbError naming the path when the file cannot be the game database.
+void checkDatabaseFile(const QString& path);
+/// Reads the schema once through the open handle; throws DbError for a corrupt, foreign or
+/// locked file.
+void probeOpenDatabase(sqlite3* db, const QString& path);

@@ -1,0 +1,15 @@
+#pragma once
+// A dataset filter text, parsed: field = 'value' (quotes inside doubled) or field = number,
+// joined by AND. Field names may be qualified (npcnames.name) or bracketed ([item_id]).
+
+#include <QString>
+#include <QVector>
+
+struct FilterTerm {
+    QString field;
+    QString value; ///< the literal's text, quotes removed
+};
+
+/// Throws DbError naming the filter text when it does not have that form. Empty text gives no
+/// terms (every row passes).
+QVector<FilterTerm> parseFilter(const QString& text);

@@ -1,0 +1,29 @@
+#pragma once
+// A game database built for one test in a temporary folder: the schema plus the rows a test
+// writes, and a connection string pointing at it.
+
+#include "Connection.h"
+
+#include <QString>
+#include <QTemporaryDir>
+
+class TestDb {
+public:
+    /// Creates <temp folder>/<subfolder>/gd.mdb from the schema, then runs `rowsSql`.
+    explicit TestDb(const QString& rowsSql = QString(), const QString& subfolder = QString());
+
+    /// The folder with its trailing separator, as the executable's folder is given.
+    QString folder() const { return m_folder; }
+    QString path() const { return m_folder + QStringLiteral("gd.mdb"); }
+    /// Runs more SQL on the file through a connection of its own.
+    void exec(const QString& sql) const;
+    /// Sets the connection string of `c` to this database.
+    void point(Connection& c) const { c.setConnectionString(Connection::composeConnectionString(m_folder)); }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_folder;
+};
+
+/// The hand-made rows most tests share (items, drops, monsters, recipes, skills, quests).
+QString standardRows();
