@@ -7,6 +7,14 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <ostream>
+
+/// Readable QString values in test failure messages.
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+
 class TestDb {
 public:
     /// Creates <temp folder>/<subfolder>/gd.mdb from the schema, then runs `rowsSql`.
