@@ -1,0 +1,169 @@
+// The connection string, and what opening says about files that are not the game database.
+
+#include "Connection.h"
+#include "Dataset.h"
+#include "DbError.h"
+#include "TestDb.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sqlite3.h>
+
+namespace {
+
+TEST(ConnectionString, ComposedFromThePiecesAroundTheFolder)
+{
+    const QString s = Connection::composeConnectionString(QStringLiteral("/opt/My Games/Tavrin/"));
+    EXPECT_EQ(s, QStringLiteral(
+                     "Provider=Microsoft.Jet.OLEDB.4.0;  User ID=Admin;  Data Source=/opt/My Games/Tavrin/gd.mdb; "
+                     "Mode=ReadWrite;  Jet OLEDB:Engine Type=5;  Jet OLEDB:Database Locking Mode=1;  Jet OLEDB:Global "
+                     "Partial Bulk Ops=2;  Jet OLEDB:Global Bulk Transactions=1;  Jet OLEDB:Create System Database=False;  "
+                     "Jet OLEDB:Encrypt Database=False;  Jet OLEDB:Don't Copy Locale on Compact=False;  Jet "
+                     "OLEDB:Compact Without Replica Repair=False;  Jet OLEDB:SFP=False"));
+    EXPECT_EQ(Connection::dataSourceOf(s), QStringLiteral("/opt/My Games/Tavrin/gd.mdb")) << "blanks stay, no quotes";
+    EXPECT_EQ(Connection::dataSourceOf(Connection::composeConnectionString(QStringLiteral("C:\\Games\\Tool\\"))),
+              QStringLiteral("C:\\Games\\Tool\\gd.mdb"));
+    EXPECT_EQ(Connection::dataSourceOf(QStringLiteral("Provider=x; User ID=Admin")), QString());
+}
+
+TEST(ConnectionOpen, WorksFromAFolderWithBlanksAndNeverCreatesAFile)
+{
+    TestDb db(standardRows(), QStringLiteral("My Game Folder"));
+    Connection c;
+    db.point(c);
+    ASSERT_NO_THROW(c.open());
+    EXPECT_TRUE(c.isOpen());
+    c.close();
+    EXPECT_FALSE(c.isOpen());
+
+    QTemporaryDir empty;
+    Connection missing;
+    missing.setConnectionString(Connection::composeConnectionString(empty.path() + QLatin1Char('/')));
+    EXPECT_THROW(missing.open(), DbError);
+    EXPECT_FALSE(QFile::exists(empty.path() + QStringLiteral("/gd.mdb")));
+    EXPECT_FALSE(missing.isOpen());
+}
+
+struct BadFile {
+    const char* what;
+    QByteArray contents;
+    const char* expected; // part of the message (the path is always named too)
+};
+
+QByteArray jetHeader(const char* engine)
+{
+    QByteArray b(4, '\0');
+    b[0] = 0;
+    b[1] = 1;
+    b += engine;
+    b += QByteArray(2048, '\0');
+    return b;
+}
+
+QByteArray truncatedDatabase()
+{
+    TestDb db(standardRows());
+    QFile f(db.path());
+    f.open(QIODevice::ReadOnly);
+    const QByteArray all = f.readAll();
+    return all.left(all.size() / 2);
+}
+
+QByteArray damagedDatabase()
+{
+    TestDb db(standardRows());
+    QFile f(db.path());
+    f.open(QIODevice::ReadOnly);
+    QByteArray all = f.readAll();
+    // Overwrite everything after the first page (schema pages included) with noise.
+    for (int i = 4096; i < all.size(); ++i)
+        all[i] = char((i * 37) & 0xff);
+    return all;
+}
+
+TEST(ConnectionOpen, BadFilesGiveAClearErrorNamingThePath)
+{
+    const BadFile cases[] = {
+        {"empty file", QByteArray(), "is empty, not a database"},
+        {"text file", QByteArray("id;name\n1;Sword\n"), "is not a database file"},
+        {"Jet file", jetHeader("Standard Jet DB"), "is a Jet/Access database; this version reads SQLite databases only"},
+        {"ACE file", jetHeader("Standard ACE DB"), "is a Jet/Access database"},
+        {"truncated header", QByteArray("SQLite form"), "truncated or damaged"},
+        {"truncated file", truncatedDatabase(), "truncated or damaged"},
+        {"damaged pages", damagedDatabase(), "damaged"},
+    };
+    for (const BadFile& c : cases) {
+        QTemporaryDir dir;
+        const QString path = dir.path() + QStringLiteral("/gd.mdb");
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(c.contents);
+        f.close();
+        Connection conn;
+        conn.setConnectionString(Connection::composeConnectionString(dir.path() + QLatin1Char('/')));
+        try {
+            conn.open();
+            // Damage past the schema can pass the opening checks; the first statement must fail then.
+            Dataset d(conn);
+            d.setSql(QStringLiteral("select * from drops"));
+            d.open();
+            ADD_FAILURE() << c.what << ": accepted";
+        } catch (const DbError& e) {
+            EXPECT_TRUE(e.message().contains(QString::fromLatin1(c.expected)) || e.message().contains(QStringLiteral("malformed")))
+                << c.what << ": " << e.what();
+            EXPECT_TRUE(e.message().contains(path) || e.message().contains(QStringLiteral("select * from drops")))
+                << c.what << ": " << e.what();
+        }
+    }
+
+    QTemporaryDir dir;
+    Connection missing;
+    missing.setConnectionString(Connection::composeConnectionString(dir.path() + QLatin1Char('/')));
+    try {
+        missing.open();
+        FAIL();
+    } catch (const DbError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("Database file not found: ") + dir.path() + QStringLiteral("/gd.mdb"));
+    }
+}
+
+TEST(ConnectionOpen, ALockedFileIsReportedAsLocked)
+{
+    TestDb db(standardRows());
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(db.path()).constData(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE; DELETE FROM drops;", nullptr, nullptr, nullptr), SQLITE_OK);
+    Connection c;
+    db.point(c);
+    try {
+        c.open();
+        ADD_FAILURE() << "opened a locked file";
+    } catch (const DbError& e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("locked"))) << e.what();
+    }
+    sqlite3_exec(other, "ROLLBACK;", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    EXPECT_NO_THROW(c.open()) << "once the lock is gone the same connection opens";
+}
+
+TEST(ConnectionOpen, AStatementSQLiteRejectsNamesTheStatement)
+{
+    TestDb db(standardRows());
+    Connection c;
+    db.point(c);
+    Dataset d(c);
+    d.setSql(QStringLiteral("SELECT nothing FROM nowhere"));
+    try {
+        d.open();
+        FAIL();
+    } catch (const DbError& e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("SELECT nothing FROM nowhere"))) << e.what();
+    }
+    EXPECT_FALSE(d.isOpen());
+}
+
+} // namespace
