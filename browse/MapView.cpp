@@ -81,8 +81,9 @@ void MapView::paintSpawnPoints(QPainter& painter)
     try {
         // Walks the rows the filter lets through; the dataset ends past its last row.
         for (points->first(); !points->eof(); points->next()) {
-            const MapPoint c = MapGeometry::crossCentre(points->asInteger(QStringLiteral("X")),
-                                                        points->asInteger(QStringLiteral("Y")), w, h);
+            const qint64 worldX = points->asInteger(QStringLiteral("X"));
+            const qint64 worldY = points->asInteger(QStringLiteral("Y"));
+            const MapPoint c = MapGeometry::crossCentre(worldX, worldY, w, h);
             if (!MapGeometry::crossTouchesSurface(c, w, h))
                 continue;
             // Within reach of the surface, so the centre fits an int.
