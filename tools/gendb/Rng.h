@@ -1,6 +1,7 @@
 #pragma once
 // Fixed-seed generator (splitmix64) so every run and every platform draws the same world.
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 

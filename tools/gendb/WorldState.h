@@ -1,0 +1,78 @@
+#pragma once
+// What the demo-world builders share while they fill the tables: the random stream, the names taken,
+// the icons named, and the pools of item ids that monsters drop and recipes use.
+
+#include "GameTables.h"
+#include "IconLibrary.h"
+#include "NameBank.h"
+#include "Rng.h"
+
+#include <array>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace gen {
+
+// Six grades, each tied to a band of monster levels.
+inline constexpr int kGrades = 6;
+inline const char* const kGradeNames[kGrades] = {"none", "D", "C", "B", "A", "S"};
+inline constexpr int kGradeMinLevel[kGrades] = {1, 20, 40, 52, 61, 76};
+inline constexpr int kGradeMaxLevel[kGrades] = {19, 39, 51, 60, 75, 85};
+inline int gradeOfLevel(int level)
+{
+    int g = 0;
+    while (g + 1 < kGrades && level >= kGradeMinLevel[g + 1])
+        ++g;
+    return g;
+}
+
+struct Craftable {
+    int id;
+    int grade;
+    std::string name;
+};
+
+struct WorldState {
+    WorldState(GameTables& t, int worldScale) : tables(t), scale(worldScale) {}
+
+    int newItemId() { return nextItemId++; }
+    // Count of something at this world's scale.
+    int count(int atScaleOne) const { return atScaleOne * scale; }
+    // An icon of the kind with one of its variants; some items carry no icon at all.
+    std::string icon(IconKind kind, int variants, bool mayBeEmpty = true)
+    {
+        if (mayBeEmpty && rng.chance(0.01))
+            return "";
+        return icons.name(kind, rng.range(1, variants));
+    }
+
+    GameTables& tables;
+    int scale;
+    Rng rng{0x7A5121DEC0DE5EEDull};
+    NameBank names;
+    IconLibrary icons;
+    int nextItemId = 1;
+
+    std::array<std::vector<int>, kGrades> equipment; // weapons, armor and jewels by grade
+    std::array<std::vector<int>, kGrades> materials; // crafting materials by grade they serve
+    std::array<std::vector<int>, kGrades> supplies;  // potions, scrolls, arrows, shots by grade
+    std::array<std::vector<int>, kGrades> recipeScrolls;
+    std::vector<int> trinkets;                       // gems, keys, dyes, books, quest items
+    std::vector<Craftable> craftables;               // equipment a recipe may make
+    int adenaId = 0;
+};
+
+// An armor piece of the regular catalogue or of a set; returns its item id.
+int addArmorPiece(WorldState& w, const std::string& name, const char* part, IconKind iconKind, const char* armorType,
+                  int grade);
+
+void buildEquipment(WorldState& w);
+void buildSets(WorldState& w);
+void buildMiscItems(WorldState& w);
+void buildQuests(WorldState& w);
+void buildRecipes(WorldState& w);
+void buildCreatures(WorldState& w);
+void buildSkills(WorldState& w);
+
+} // namespace gen
