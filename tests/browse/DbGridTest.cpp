@@ -1,0 +1,186 @@
+// The dataset model and the grid: what the grid shows, and that the grid's current row and
+// the dataset's current row stay one whichever side moves.
+
+#include "Dataset.h"
+#include "DatasetModel.h"
+#include "DbGrid.h"
+#include "NameSearch.h"
+#include "TinyDb.h"
+
+#include <QAbstractItemModelTester>
+#include <QHeaderView>
+#include <QtTest>
+
+class DbGridTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void modelStaysConsistentThroughFilterSortAndClose();
+    void cellsShowTextFontsAndAlignments();
+    void keysAndWheelMoveTheDatasetOnceEach();
+    void datasetMovesMoveTheGrid();
+    void sortKeepsTheRowAndRunsNoAfterScroll();
+    void emptyResultSelectsNothing();
+    void rowHeightsAreUniformAndFitIcons();
+    void doubleClickAndCellClickReachTheWindow();
+
+private:
+    std::unique_ptr<TinyDb> m_db;
+    std::unique_ptr<Dataset> m_things;
+    std::unique_ptr<DbGrid> m_grid;
+    int m_scrolls = 0;
+};
+
+void DbGridTest::init()
+{
+    m_db = std::make_unique<TinyDb>(kThingsSql);
+    m_things = m_db->query(QString::fromLatin1(kThingsQuery));
+    m_scrolls = 0;
+    m_things->setAfterScroll([this] { ++m_scrolls; });
+    m_grid = std::make_unique<DbGrid>();
+    m_grid->setColumns({gridColumn("icon", "", 40), gridColumn("name", "Name", 120, QFont("Tahoma", 13)),
+                        gridColumn("kind", "Kind", 80, std::nullopt, Qt::AlignHCenter), gridColumn("price", "Price", 50)});
+    m_grid->setDataset(*m_things);
+    m_grid->resize(400, 200);
+    m_grid->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_grid.get()));
+}
+
+void DbGridTest::cleanup()
+{
+    m_grid.reset();
+    m_things.reset();
+    m_db.reset();
+}
+
+void DbGridTest::modelStaysConsistentThroughFilterSortAndClose()
+{
+    DatasetModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    model.setColumns({gridColumn("name", "Name"), gridColumn("price", "Price")});
+    model.setDataset(m_things.get());
+    QCOMPARE(model.rowCount(), 7);
+    refilter(*m_things, QStringLiteral("kind = 'Axe'"));
+    QCOMPARE(model.rowCount(), 2);
+    m_things->setSort(QStringLiteral("name DESC"));
+    QCOMPARE(model.index(0, 0).data().toString(), QStringLiteral("Broad Axe"));
+    refilter(*m_things, QStringLiteral("kind = 'Nothing'"));
+    QCOMPARE(model.rowCount(), 0);
+    m_things->close();
+    QCOMPARE(model.rowCount(), 0);
+    m_things->open();
+    QCOMPARE(model.rowCount(), 0);  // the filter is still on
+}
+
+void DbGridTest::cellsShowTextFontsAndAlignments()
+{
+    DatasetModel* model = m_grid->datasetModel();
+    QCOMPARE(model->index(1, 1).data().toString(), QStringLiteral("apple pie"));
+    QCOMPARE(model->index(2, 3).data().toString(), QStringLiteral("3.25"));
+    QCOMPARE(model->index(1, 0).data().toString(), QString());  // NULL icon reads empty
+    QCOMPARE(model->index(0, 1).data(Qt::FontRole).value<QFont>().pixelSize(), QFont("Tahoma", 13).pixelSize());
+    QVERIFY(!model->index(0, 3).data(Qt::FontRole).isValid());
+    // Numbers right, text left, unless the column says otherwise.
+    QCOMPARE(model->index(0, 3).data(Qt::TextAlignmentRole).toInt() & Qt::AlignHorizontal_Mask, int(Qt::AlignRight));
+    QCOMPARE(model->index(0, 1).data(Qt::TextAlignmentRole).toInt() & Qt::AlignHorizontal_Mask, int(Qt::AlignLeft));
+    QCOMPARE(model->index(0, 2).data(Qt::TextAlignmentRole).toInt() & Qt::AlignHorizontal_Mask, int(Qt::AlignHCenter));
+    QCOMPARE(model->headerData(0, Qt::Horizontal).toString(), QStringLiteral("icon"));
+    QCOMPARE(model->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Name"));
+    QCOMPARE(m_grid->columnWidth(1), 120);
+    QVERIFY(!(model->flags(model->index(0, 1)) & Qt::ItemIsEditable));
+}
+
+void DbGridTest::keysAndWheelMoveTheDatasetOnceEach()
+{
+    m_grid->setFocus();
+    QCOMPARE(m_grid->currentIndex().row(), 0);
+    QTest::keyClick(m_grid.get(), Qt::Key_Down);
+    QCOMPARE(m_things->recNo(), 1);
+    QCOMPARE(m_scrolls, 1);
+    QTest::keyClick(m_grid.get(), Qt::Key_End, Qt::ControlModifier);
+    QCOMPARE(m_things->recNo(), 6);
+    QCOMPARE(m_scrolls, 2);
+
+    // A wheel step of any size is one row.
+    QWheelEvent up(QPointF(50, 50), m_grid->viewport()->mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, 240),
+                   Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(m_grid->viewport(), &up);
+    QCOMPARE(m_things->recNo(), 5);
+    QCOMPARE(m_scrolls, 3);
+    QCOMPARE(m_grid->currentIndex().row(), 5);
+
+    QTest::mouseClick(m_grid->viewport(), Qt::LeftButton, {}, m_grid->visualRect(m_grid->datasetModel()->index(0, 1)).center());
+    QCOMPARE(m_things->recNo(), 0);
+    QCOMPARE(m_scrolls, 4);
+    QVERIFY(m_grid->selectionModel()->isRowSelected(0, QModelIndex()));
+}
+
+void DbGridTest::datasetMovesMoveTheGrid()
+{
+    m_things->last();
+    QCOMPARE(m_grid->currentIndex().row(), 6);
+    QVERIFY(m_grid->selectionModel()->isRowSelected(6, QModelIndex()));
+    QVERIFY(quickFind(*m_things, QStringLiteral("name"), QStringLiteral("ax")));
+    QCOMPARE(m_grid->currentIndex().row(), 4);
+    QCOMPARE(m_scrolls, 2);  // last() and the find, nothing from the grid following
+}
+
+void DbGridTest::sortKeepsTheRowAndRunsNoAfterScroll()
+{
+    m_things->moveTo(3);  // Broad Axe
+    m_scrolls = 0;
+    m_things->setSort(QStringLiteral("name ASC"));
+    QCOMPARE(m_scrolls, 0);
+    QCOMPARE(m_things->asText(QStringLiteral("name")), QStringLiteral("Broad Axe"));
+    const QModelIndex current = m_grid->currentIndex();
+    QCOMPARE(current.row(), m_things->recNo());
+    QCOMPARE(m_grid->datasetModel()->index(current.row(), 1).data().toString(), QStringLiteral("Broad Axe"));
+}
+
+void DbGridTest::emptyResultSelectsNothing()
+{
+    refilter(*m_things, QStringLiteral("kind = 'Nothing'"));
+    QCOMPARE(m_grid->datasetModel()->rowCount(), 0);
+    QVERIFY(!m_grid->selectionModel()->hasSelection());
+    QTest::keyClick(m_grid.get(), Qt::Key_Down);
+    QCOMPARE(m_things->recNo(), -1);
+    refilter(*m_things, QStringLiteral("kind = 'Axe'"));
+    QCOMPARE(m_grid->currentIndex().row(), 0);
+}
+
+void DbGridTest::rowHeightsAreUniformAndFitIcons()
+{
+    QFont big(QStringLiteral("MS Sans Serif"));
+    big.setPixelSize(27);
+    m_grid->setBaseFont(big);
+    m_grid->setIconColumn(0, m_db->folder());
+    const int height = m_grid->rowHeight(0);
+    QVERIFY2(height >= 34, qPrintable(QString::number(height)));
+    for (int row = 1; row < 7; ++row)
+        QCOMPARE(m_grid->rowHeight(row), height);
+    QFont small = big;
+    small.setPixelSize(13);
+    QVERIFY(DbGrid::rowHeightFor(small, false) < DbGrid::rowHeightFor(big, false));
+    QVERIFY(DbGrid::rowHeightFor(small, true) >= 34);
+}
+
+void DbGridTest::doubleClickAndCellClickReachTheWindow()
+{
+    QSignalSpy dbl(m_grid.get(), &DbGrid::dblClick);
+    QSignalSpy cell(m_grid.get(), &DbGrid::cellClick);
+    const QPoint at = m_grid->visualRect(m_grid->datasetModel()->index(2, 3)).center();
+    QTest::mouseClick(m_grid->viewport(), Qt::LeftButton, {}, at);
+    QCOMPARE(cell.count(), 1);
+    QCOMPARE(cell.at(0).at(0).toInt(), 2);
+    QCOMPARE(cell.at(0).at(1).toInt(), 3);
+    QTest::mouseDClick(m_grid->viewport(), Qt::LeftButton, {}, at);
+    QCOMPARE(dbl.count(), 1);
+    // Also over an empty grid: the handler decides that there is nothing to do.
+    refilter(*m_things, QStringLiteral("kind = 'Nothing'"));
+    QTest::mouseDClick(m_grid->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+    QCOMPARE(dbl.count(), 2);
+}
+
+QTEST_MAIN(DbGridTest)
+#include "DbGridTest.moc"
