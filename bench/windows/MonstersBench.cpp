@@ -1,0 +1,124 @@
+// The monsters window: opening it, reloading a level band, and one change of the selected
+// monster (its three pane re-filters) with the map page hidden and shown, on the database in
+// TAVRIN_BENCH_DB (a folder holding gd.mdb and images/; default: this program's folder).
+
+#include "DBModule.h"
+#include "Dataset.h"
+#include "MapView.h"
+#include "Monsters.h"
+#include "NavigationHost.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class NoHost : public NavigationHost {
+public:
+    void openWindow(WindowKind) override {}
+};
+
+QString databaseFolder()
+{
+    const QString chosen = qEnvironmentVariable("TAVRIN_BENCH_DB");
+    const QString folder = chosen.isEmpty() ? QCoreApplication::applicationDirPath() : chosen;
+    return QDir(folder).absolutePath() + QLatin1Char('/');
+}
+
+TDBModule& module()
+{
+    static TDBModule db;
+    static bool opened = false;
+    if (!opened) {
+        db.DataModuleCreate(databaseFolder());
+        opened = true;
+    }
+    return db;
+}
+
+void BM_MonstersOpen(benchmark::State& state)
+{
+    NoHost host;
+    for (auto _ : state) {
+        TMonstersForm form(host, module());
+        form.setAttribute(Qt::WA_DeleteOnClose, false);
+        benchmark::DoNotOptimize(&form);
+    }
+}
+
+// Alternates between two bands so that every press really replaces the list.
+void BM_MonstersBandReload(benchmark::State& state, const char* band)
+{
+    NoHost host;
+    TMonstersForm form(host, module());
+    form.setAttribute(Qt::WA_DeleteOnClose, false);
+    auto* pressed = form.findChild<QToolButton*>(QLatin1String(band));
+    auto* other = form.findChild<QToolButton*>(QStringLiteral("Button9"));
+    Dataset* monsters = form.findChild<Dataset*>(QStringLiteral("MonsterQuery"));
+    int rows = 0;
+    for (auto _ : state) {
+        pressed->click();
+        rows = monsters->recordCount();
+        state.PauseTiming();
+        other->click();
+        state.ResumeTiming();
+    }
+    state.counters["rows"] = rows;
+}
+
+// One step down the monster list, wrapping at its end. On the map page the map is repainted
+// at once, as the window's own deferred update would do at the next paint.
+void BM_MonstersSelectionChange(benchmark::State& state, bool mapPage)
+{
+    NoHost host;
+    TMonstersForm form(host, module());
+    form.setAttribute(Qt::WA_DeleteOnClose, false);
+    form.resize(1280, 760);
+    form.show();
+    auto* pages = form.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    auto* map = form.findChild<MapView*>(QStringLiteral("PaintBox1"));
+    pages->setCurrentIndex(mapPage ? 2 : 0);
+    QCoreApplication::processEvents();
+    Dataset* monsters = form.findChild<Dataset*>(QStringLiteral("MonsterQuery"));
+    Dataset* spawns = form.findChild<Dataset*>(QStringLiteral("MobLoc"));
+    if (monsters->recordCount() < 2) {
+        state.SkipWithError("list has fewer than two monsters");
+        return;
+    }
+    qint64 crosses = 0;
+    for (auto _ : state) {
+        if (monsters->recNo() + 1 >= monsters->recordCount())
+            monsters->first();
+        else
+            monsters->next();
+        if (mapPage)
+            map->repaint();
+        crosses += spawns->recordCount();
+    }
+    state.counters["monsters"] = monsters->recordCount();
+    state.counters["spawns/sel"] = benchmark::Counter(double(crosses) / double(state.iterations()));
+    state.counters["map px"] = map->width() * map->height();
+}
+
+} // namespace
+
+BENCHMARK(BM_MonstersOpen)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_MonstersBandReload, all, "Button2")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_MonstersBandReload, band_0_10, "Button4")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_MonstersSelectionChange, off_map_page, false)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_MonstersSelectionChange, on_map_page, true)->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
