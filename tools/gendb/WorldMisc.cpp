@@ -83,8 +83,12 @@ void buildMiscItems(WorldState& w)
     }
     for (int i = 0; i < w.count(150); ++i) {
         const std::string name = w.names.unique(rng, [](Rng& r) {
-            return r.chance(0.5) ? r.pick(words::kPotionSizes) + " " + r.pick(words::kEffects) + " Potion"
-                                 : "Elixir of " + r.pick(words::kEffects);
+            switch (r.range(0, 3)) {
+            case 0: return r.pick(words::kPotionSizes) + " " + r.pick(words::kEffects) + " Potion";
+            case 1: return r.pick(words::kPotionSizes) + " Elixir of " + r.pick(words::kEffects);
+            case 2: return r.pick(words::kPotionSizes) + " " + r.pick(words::kEffects) + " Draught";
+            default: return "Tonic of " + r.pick(words::kEffects);
+            }
         });
         w.supplies[i % kGrades].push_back(addMisc(w, {name, "Potion", "Liquid", IconKind::Potion, 8, true, 5,
                                                       rng.range(10, 400) * (i % kGrades + 1), "Drink to use."}));
@@ -126,7 +130,10 @@ void buildMiscItems(WorldState& w)
              [](Rng& r) { return r.pick(words::kAdjectives) + " " + r.pick(words::kKeyPlaces) + " Key"; },
              "Opens a locked door or chest.");
     trinkets(60, "Dye", "Liquid", IconKind::Dye, 6,
-             [](Rng& r) { return r.pick(words::kColors) + " Dye of " + r.pick(words::kStats); },
+             [](Rng& r) {
+                 return (r.chance(0.5) ? r.pick(words::kQualities) + " " : std::string()) + r.pick(words::kColors) +
+                        " Dye of " + r.pick(words::kStats);
+             },
              "Shifts one attribute to another.");
     trinkets(60, "Book", "Paper", IconKind::Book, 6,
              [](Rng& r) {
