@@ -1,0 +1,49 @@
+#include "Startup.h"
+
+#include "AboutBox.h"
+#include "BrowseWindowFactory.h"
+#include "DBModule.h"
+#include "ErrorReport.h"
+#include "MainForm.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include <exception>
+
+void startTavrin(const QString& exeFolderWithSeparator)
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Tavrin"));
+    MainForm = new TMainForm(createBrowseWindow);
+    AboutBox = new TAboutBox;
+    DBModule = new TDBModule;
+    // Outside the message loop no event handler catches for us; the report is the same.
+    try {
+        DBModule->DataModuleCreate(exeFolderWithSeparator);
+    } catch (const std::exception& failure) {
+        reportError(QString::fromUtf8(failure.what()));
+    }
+}
+
+void stopTavrin()
+{
+    if (MainForm)
+        MainForm->destroyChildWindows();
+    if (DBModule) {
+        DBModule->DataModuleDestroy();
+        delete DBModule;
+        DBModule = nullptr;
+    }
+    delete AboutBox;
+    AboutBox = nullptr;
+    delete MainForm;
+    MainForm = nullptr;
+}
+
+QString executableFolder()
+{
+    QString folder = QCoreApplication::applicationDirPath();
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    return folder;
+}

@@ -1,0 +1,19 @@
+#include "TavrinApplication.h"
+
+#include "ErrorReport.h"
+
+#include <exception>
+
+TavrinApplication::TavrinApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool TavrinApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& failure) {
+        reportError(QString::fromUtf8(failure.what()));
+    } catch (...) {
+        reportError(QStringLiteral("An unknown failure occurred."));
+    }
+    return false;
+}

@@ -1,0 +1,19 @@
+#include "MainForm.h"
+#include "Startup.h"
+#include "TavrinApplication.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+int main(int argc, char* argv[])
+{
+    TavrinApplication app(argc, argv);
+    startTavrin(executableFolder());
+    // Without a window manager nothing honours "maximised"; start out at the screen's size then.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        MainForm->setGeometry(screen->availableGeometry());
+    MainForm->showMaximized();
+    const int result = app.exec();
+    stopTavrin();
+    return result;
+}
