@@ -1,0 +1,100 @@
+// Opening the armor, accessories, misc items and sets windows, and one change of selection in
+// each (the list's after-scroll and the detail cascade it runs), on the database in
+// TAVRIN_BENCH_DB (a folder holding gd.mdb and images/; default: this program's folder).
+
+#include "Accesories.h"
+#include "Armor.h"
+#include "DBModule.h"
+#include "Dataset.h"
+#include "Items.h"
+#include "NavigationHost.h"
+#include "Sets.h"
+
+#include <QApplication>
+#include <QDir>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+class NoHost : public NavigationHost {
+public:
+    void openWindow(WindowKind) override {}
+};
+
+QString databaseFolder()
+{
+    const QString chosen = qEnvironmentVariable("TAVRIN_BENCH_DB");
+    const QString folder = chosen.isEmpty() ? QCoreApplication::applicationDirPath() : chosen;
+    return QDir(folder).absolutePath() + QLatin1Char('/');
+}
+
+TDBModule& module()
+{
+    static TDBModule db;
+    static bool opened = false;
+    if (!opened) {
+        db.DataModuleCreate(databaseFolder());
+        opened = true;
+    }
+    return db;
+}
+
+template <typename Form> void BM_Open(benchmark::State& state)
+{
+    NoHost host;
+    for (auto _ : state) {
+        Form form(host, module());
+        benchmark::DoNotOptimize(&form);
+    }
+}
+
+// The main list of each window.
+template <typename Form> const char* mainList();
+template <> const char* mainList<TArmorForm>() { return "QueryArmor"; }
+template <> const char* mainList<TAcsForm>() { return "QueryAcs"; }
+template <> const char* mainList<TItemsForm>() { return "QueryItems"; }
+template <> const char* mainList<TSetsForm>() { return "SetsName"; }
+
+// One step down the list, wrapping at its end: every step is a real change of the current row.
+template <typename Form> void BM_SelectionChange(benchmark::State& state)
+{
+    NoHost host;
+    Form form(host, module());
+    Dataset* rows = form.template findChild<Dataset*>(QLatin1String(mainList<Form>()));
+    if (!rows || rows->recordCount() < 2) {
+        state.SkipWithError("list has fewer than two rows");
+        return;
+    }
+    for (auto _ : state) {
+        if (rows->recNo() + 1 >= rows->recordCount())
+            rows->first();
+        else
+            rows->next();
+    }
+    state.counters["rows"] = rows->recordCount();
+}
+
+} // namespace
+
+BENCHMARK_TEMPLATE(BM_Open, TArmorForm)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_Open, TAcsForm)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_Open, TItemsForm)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_Open, TSetsForm)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_SelectionChange, TArmorForm)->Unit(benchmark::kMicrosecond);
+BENCHMARK_TEMPLATE(BM_SelectionChange, TAcsForm)->Unit(benchmark::kMicrosecond);
+BENCHMARK_TEMPLATE(BM_SelectionChange, TItemsForm)->Unit(benchmark::kMicrosecond);
+BENCHMARK_TEMPLATE(BM_SelectionChange, TSetsForm)->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,86 @@
+#include "ItemCatalog.h"
+
+#include "Dataset.h"
+#include "DbGrid.h"
+#include "HeaderStrip.h"
+#include "LocateRequests.h"
+#include "NamedQuery.h"
+#include "NavigationHost.h"
+#include "StripGridPage.h"
+
+ItemCatalog::ItemCatalog(NavigationHost& host, Connection& connection, const ItemCatalogDefinition& definition,
+                         QWidget& form)
+    : QObject(&form),
+      m_host(host),
+      m_typeField(definition.typeField),
+      m_typePrefix(definition.typePrefix),
+      m_keyField(definition.keyField)
+{
+    m_list = namedQuery(connection, definition.listName, definition.listSql, this);
+    m_types = namedQuery(connection, definition.typeName, definition.typeSql, this);
+    m_panes = new ItemDetailPanes(connection, definition.sources, this);
+    m_layout = std::make_unique<ItemCatalogLayout>(definition.layout, *m_list, *m_panes, form);
+    connectHandlers();
+}
+
+ItemCatalog::~ItemCatalog()
+{
+    // The views go before the datasets they show; the cascade must not run into a half-gone window.
+    m_layout->releaseViews();
+    m_list->setAfterScroll({});
+    m_panes->ingredients().setAfterScroll({});
+}
+
+void ItemCatalog::open()
+{
+    m_list->open();
+    m_types->open();
+    m_layout->bars().bindList(*m_list, *m_types, m_typeField, m_typePrefix, m_keyField);
+    m_panes->open({&m_panes->itemDrops(), m_panes->itemSpoils(), &m_panes->ingredients(), &m_panes->recipeInfo(),
+                   &m_panes->ingredientDrops(), &m_panes->ingredientSpoils()});
+}
+
+void ItemCatalog::formCreate()
+{
+    consumeItemRequest(m_host, *m_list, QStringLiteral("id"));
+    m_layout->fillStrips();
+}
+
+Dataset& ItemCatalog::list() const { return *m_list; }
+Dataset& ItemCatalog::types() const { return *m_types; }
+ItemDetailPanes& ItemCatalog::panes() const { return *m_panes; }
+const ItemCatalogLayout& ItemCatalog::layout() const { return *m_layout; }
+
+void ItemCatalog::connectHandlers()
+{
+    m_list->setAfterScroll([this] { ListAfterScroll(); });
+    m_panes->ingredients().setAfterScroll([this] { ReciepeQueryAfterScroll(); });
+    connect(m_layout->listGrid(), &DbGrid::dblClick, this, &ItemCatalog::DBGrid1DblClick);
+    if (m_layout->listStrip())
+        connect(m_layout->listStrip(), &HeaderStrip::sectionClicked, this, &ItemCatalog::ListHeaderSectionClick);
+
+    // Every monster pane opens the monster under its current row and sorts by its headings.
+    const StripGridPage* drops = m_layout->dropPage();
+    connectSource(drops->grid(), drops->strip(), m_panes->itemDrops());
+    if (const StripGridPage* spoils = m_layout->spoilPage())
+        connectSource(spoils->grid(), spoils->strip(), *m_panes->itemSpoils());
+    const IngredientsPage* ingredients = m_layout->ingredients();
+    connectSource(ingredients->dropGrid(), ingredients->dropStrip(), m_panes->ingredientDrops());
+    connectSource(ingredients->spoilGrid(), ingredients->spoilStrip(), m_panes->ingredientSpoils());
+}
+
+void ItemCatalog::connectSource(DbGrid* grid, HeaderStrip* strip, Dataset& dataset)
+{
+    connect(grid, &DbGrid::dblClick, this, [this, &dataset] { openMonsterFrom(m_host, dataset); });
+    connect(strip, &HeaderStrip::sectionClicked, this, [strip, &dataset](int section) { strip->sortBy(dataset, section); });
+}
+
+// --- handlers ------------------------------------------------------------------------------------
+
+void ItemCatalog::DBGrid1DblClick() { m_layout->showSources(); }
+
+void ItemCatalog::ListAfterScroll() { m_panes->showItem(m_list->asText(QStringLiteral("id"))); }
+
+void ItemCatalog::ReciepeQueryAfterScroll() { m_panes->showIngredient(); }
+
+void ItemCatalog::ListHeaderSectionClick(int section) { m_layout->listStrip()->sortBy(*m_list, section); }

@@ -1,0 +1,69 @@
+#pragma once
+// What the item catalogue windows (armor, accessories, misc items) share beyond their values:
+// the list query, its type query and the detail panes, the layout, and the handlers of the
+// double-clicks, the heading clicks and the after-scroll cascade (the tool bars bring their own).
+// A window gives its statements, columns and captions and runs FormCreate.
+
+#include "ItemCatalogLayout.h"
+#include "ItemDetailPanes.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class Connection;
+class Dataset;
+class NavigationHost;
+
+struct ItemCatalogDefinition {
+    ItemCatalogOptions layout;
+    QString listName;      ///< QueryArmor, QueryAcs, QueryItems
+    QString listSql;
+    QString typeName;      ///< the type list's query
+    QString typeSql;
+    QString typeField;     ///< column of the type query the list shows
+    QString typePrefix;    ///< "body_part = ", "type = "
+    QString keyField;      ///< quick-find field: "name", "N.name"
+    ItemDetailPanes::ItemSources sources = ItemDetailPanes::ItemDropsOnly;
+};
+
+class ItemCatalog : public QObject {
+    Q_OBJECT
+public:
+    /// Builds the window's datasets (owned) over connection and its components into form, and
+    /// connects the handlers. Nothing is opened yet.
+    ItemCatalog(NavigationHost& host, Connection& connection, const ItemCatalogDefinition& definition, QWidget& form);
+    ~ItemCatalog() override;
+
+    /// Opens the queries in the window's declared order: the list, the type query, then the
+    /// detail queries (drops, [item spoils,] ingredients, recipe header, ingredient drops and
+    /// spoils). Throws DbError when one fails.
+    void open();
+    /// FormCreate: consumes the item request on the list's "id", then fills the header strips.
+    void formCreate();
+
+    Dataset& list() const;
+    Dataset& types() const;
+    ItemDetailPanes& panes() const;
+    const ItemCatalogLayout& layout() const;
+
+private:
+    void connectHandlers();
+    void connectSource(DbGrid* grid, HeaderStrip* strip, Dataset& dataset);
+
+    // Handlers.
+    void DBGrid1DblClick();
+    void ListAfterScroll();
+    void ReciepeQueryAfterScroll();
+    void ListHeaderSectionClick(int section);
+
+    NavigationHost& m_host;
+    QString m_typeField;
+    QString m_typePrefix;
+    QString m_keyField;
+    Dataset* m_list;
+    Dataset* m_types;
+    ItemDetailPanes* m_panes;
+    std::unique_ptr<ItemCatalogLayout> m_layout;
+};

@@ -1,0 +1,155 @@
+#include "ItemCatalogLayout.h"
+
+#include "Dataset.h"
+#include "DbGrid.h"
+#include "HeaderStrip.h"
+#include "ItemDetailPanes.h"
+#include "MonsterPane.h"
+#include "StripGridPage.h"
+#include "UiFont.h"
+
+#include <QSplitter>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kDropsPanelHeight = 145;
+
+void paint(QWidget& widget, const QColor& color)
+{
+    QPalette p = widget.palette();
+    p.setColor(QPalette::WindowText, color);
+    p.setColor(QPalette::ButtonText, color);
+    widget.setPalette(p);
+}
+
+StripGridPage* sourcePane(const QString& caption, const char* strip, const char* grid, const QFont& stripFont,
+                          Dataset& dataset, QWidget* parent)
+{
+    auto* page = new StripGridPage(caption, parent);
+    page->strip()->setObjectName(QLatin1String(strip));
+    page->strip()->setFont(stripFont);
+    page->grid()->setObjectName(QLatin1String(grid));
+    setUpMonsterPane(*page->grid(), dataset, monsterPaneColumns(true, 60));
+    return page;
+}
+}
+
+ItemCatalogLayout::ItemCatalogLayout(const ItemCatalogOptions& options, Dataset& list, ItemDetailPanes& panes,
+                                     QWidget& form)
+{
+    form.setWindowTitle(options.caption);
+    form.setFont(uiFont(kSansSerif, 11));
+    form.resize(options.designSize);
+    auto* layout = new QVBoxLayout(&form);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    m_bars = std::make_unique<BrowseToolBars>(options.typeBar, &form);
+    layout->addWidget(m_bars->typeBar());
+    layout->addWidget(m_bars->findBar());
+
+    m_pages = new QTabWidget(&form);
+    m_pages->setObjectName(QStringLiteral("PageControl1"));
+    m_pages->tabBar()->setFont(uiFont(kSansSerif, 13, true));
+    layout->addWidget(m_pages, 1);
+
+    QWidget* listPage;
+    if (options.listStrip) {
+        auto* page = new StripGridPage(QString(), m_pages);
+        m_listStrip = page->strip();
+        m_listStrip->setObjectName(QStringLiteral("HeaderControl1"));
+        m_listStrip->setFont(options.listStripFont);
+        paint(*m_listStrip, options.listStripColor);
+        m_listGrid = page->grid();
+        m_listGrid->setTitleRow(false);
+        listPage = page;
+    } else {
+        m_listGrid = new DbGrid(m_pages);
+        m_listGrid->setTitleRow(true);
+        m_listGrid->setTitleFont(options.listTitleFont);
+        m_listGrid->setColumnResize(true);
+        listPage = m_listGrid;
+    }
+    m_listGrid->setObjectName(QStringLiteral("DBGrid1"));
+    m_listGrid->setFont(uiFont(kSansSerif, 13));
+    m_listGrid->setBaseFont(options.listBaseFont);
+    m_listGrid->setRowSelect(true);
+    m_listGrid->setHint(options.listHint);
+    m_listGrid->setColumns(options.listColumns);
+    m_listGrid->setIconColumn(0, options.ingredients.exeFolder);
+    m_listGrid->setDataset(list);
+    if (listPage != m_listGrid)
+        listPage->setObjectName(QStringLiteral("TabSheet1"));
+    m_pages->addTab(listPage, options.listTab);
+
+    m_pages->addTab(buildSourcePage(options, panes), panes.itemSpoils() ? QStringLiteral("Drop/Spoil Info")
+                                                                        : QStringLiteral("Drop Info"));
+
+    m_ingredients = new IngredientsPage(panes, options.ingredients, m_pages);
+    m_ingredients->setObjectName(QStringLiteral("TabSheet3"));
+    m_ingredients->toolBar()->setObjectName(QStringLiteral("ToolBar3"));
+    m_ingredients->ingredientGrid()->setObjectName(QStringLiteral("DBGrid2"));
+    m_ingredients->dropStrip()->setObjectName(QStringLiteral("HeaderControl3"));
+    m_ingredients->dropGrid()->setObjectName(QStringLiteral("DBGrid3"));
+    m_ingredients->spoilStrip()->setObjectName(QStringLiteral("HeaderControl4"));
+    m_ingredients->spoilGrid()->setObjectName(panes.itemSpoils() ? QStringLiteral("DBGrid6") : QStringLiteral("DBGrid4"));
+    m_pages->addTab(m_ingredients, QStringLiteral("Ingredients"));
+    m_pages->setCurrentIndex(0);
+}
+
+ItemCatalogLayout::~ItemCatalogLayout() = default;
+
+QWidget* ItemCatalogLayout::buildSourcePage(const ItemCatalogOptions& options, ItemDetailPanes& panes)
+{
+    if (!panes.itemSpoils()) {
+        m_dropPage = sourcePane(QString(), "HeaderControl2", "DBGrid5", options.sourceStripFont, panes.itemDrops(), m_pages);
+        m_dropPage->setObjectName(QStringLiteral("TabSheet2"));
+        return m_dropPage;
+    }
+    auto* splitter = new QSplitter(Qt::Vertical, m_pages);
+    splitter->setObjectName(QStringLiteral("TabSheet2"));
+    splitter->setHandleWidth(8);
+    splitter->setChildrenCollapsible(false);
+    m_dropPage = sourcePane(QStringLiteral("Drops"), "HeaderControl1", "DBGrid5", options.sourceStripFont,
+                            panes.itemDrops(), splitter);
+    m_spoilPage = sourcePane(QStringLiteral("Spoils"), "HeaderControl2", "DBGrid4", options.sourceStripFont,
+                             *panes.itemSpoils(), splitter);
+    splitter->addWidget(m_dropPage);
+    splitter->addWidget(m_spoilPage);
+    splitter->setStretchFactor(0, 0);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({kDropsPanelHeight, 10000});
+    return splitter;
+}
+
+void ItemCatalogLayout::fillStrips()
+{
+    if (m_listStrip)
+        m_listStrip->fillFrom(*m_listGrid, HeaderStrip::IgnoreIconSection);
+    m_dropPage->strip()->fillFrom(*m_dropPage->grid());
+    if (m_spoilPage)
+        m_spoilPage->strip()->fillFrom(*m_spoilPage->grid());
+    m_ingredients->dropStrip()->fillFrom(*m_ingredients->dropGrid());
+    m_ingredients->spoilStrip()->fillFrom(*m_ingredients->spoilGrid());
+}
+
+void ItemCatalogLayout::showSources() { m_pages->setCurrentIndex(1); }
+
+void ItemCatalogLayout::releaseViews()
+{
+    delete m_pages;
+    m_pages = nullptr;
+    delete m_bars->typeBar();
+    delete m_bars->findBar();
+}
+
+BrowseToolBars& ItemCatalogLayout::bars() const { return *m_bars; }
+QTabWidget* ItemCatalogLayout::pages() const { return m_pages; }
+DbGrid* ItemCatalogLayout::listGrid() const { return m_listGrid; }
+HeaderStrip* ItemCatalogLayout::listStrip() const { return m_listStrip; }
+StripGridPage* ItemCatalogLayout::dropPage() const { return m_dropPage; }
+StripGridPage* ItemCatalogLayout::spoilPage() const { return m_spoilPage; }
+IngredientsPage* ItemCatalogLayout::ingredients() const { return m_ingredients; }

@@ -1,0 +1,19 @@
+#include "NamedQuery.h"
+
+#include "Dataset.h"
+
+Dataset* namedQuery(Connection& connection, const QString& name, const QString& jetSql, QObject* parent)
+{
+    auto* dataset = new Dataset(connection, parent);
+    dataset->setObjectName(name);
+    dataset->setSql(jetSql);
+    return dataset;
+}
+
+Dataset* namedTable(Connection& connection, const QString& name, const QString& table, QObject* parent)
+{
+    auto* dataset = new Dataset(connection, parent);
+    dataset->setObjectName(name);
+    dataset->setTableName(table);
+    return dataset;
+}

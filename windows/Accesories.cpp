@@ -1,0 +1,68 @@
+#include "Accesories.h"
+
+#include "ArmorListSql.h"
+#include "DBModule.h"
+#include "ItemCatalog.h"
+#include "UiFont.h"
+
+namespace {
+ItemCatalogDefinition acsDefinition(const QString& exeFolder)
+{
+    const QFont plain = uiFont(kSansSerif, 13);
+    ItemCatalogDefinition d;
+    d.listName = QStringLiteral("QueryAcs");
+    d.listSql = TAcsForm::acsSql();
+    d.typeName = QStringLiteral("AcsTypeQuery");
+    d.typeSql = TAcsForm::acsTypeSql();
+    d.typeField = QStringLiteral("name");
+    d.typePrefix = QStringLiteral("body_part = ");
+    d.keyField = QStringLiteral("name");
+
+    ItemCatalogOptions& o = d.layout;
+    o.caption = QStringLiteral("Accesories");
+    o.designSize = QSize(809, 599);
+    o.typeBar = {QStringLiteral("Accesories type"), 0, 145, uiFont(kTahoma, 13), false};
+    o.listTab = QStringLiteral("Item");
+    // The armor type orders the list but has no column.
+    o.listColumns = {
+        gridColumn(QStringLiteral("icon"), QString(), 40),
+        gridColumn(QStringLiteral("name"), QStringLiteral("Name"), 240, uiFont(kTahoma, 13, true)),
+        gridColumn(QStringLiteral("crystal_type"), QStringLiteral("Class"), 45, uiFont(kSansSerif, 13, true),
+                   Qt::AlignHCenter),
+        gridColumn(QStringLiteral("crystal_count"), QStringLiteral("Cristals"), 60, plain, Qt::AlignHCenter),
+        gridColumn(QStringLiteral("magical_defense"), QStringLiteral("M-Def"), 50, plain),
+        gridColumn(QStringLiteral("weight"), QStringLiteral("Weight"), 60, plain, Qt::AlignHCenter),
+        gridColumn(QStringLiteral("price"), QStringLiteral("Price"), 60, plain),
+    };
+    o.listBaseFont = uiFont(kTahoma, 27);
+    o.listHint = QStringLiteral("Dbl-click to view drop info");
+    o.listStripFont = uiFont(kTahoma, 13, true);
+    o.sourceStripFont = uiFont(kTahoma, 13, true);
+    // Unlike the other item windows: whole-row selection, fixed columns, every title centred.
+    o.ingredients.rowSelect = true;
+    o.ingredients.resizableColumns = false;
+    o.ingredients.quantityTitleCentred = true;
+    o.ingredients.exeFolder = exeFolder;
+    return d;
+}
+}
+
+TAcsForm::TAcsForm(NavigationHost& host, TDBModule& db, QWidget* parent, const QString& exeFolder)
+    : QWidget(parent), m_catalog(new ItemCatalog(host, db.ADOConnection1, acsDefinition(exeFolder), *this))
+{
+    setObjectName(QStringLiteral("AcsForm"));
+    m_catalog->open();
+    FormCreate();
+}
+
+QString TAcsForm::acsSql()
+{
+    return armorListSql({QStringLiteral("Necklaces"), QStringLiteral("Rings"), QStringLiteral("Earings")},
+                        QStringLiteral("A.armor_type, A.magical_defense"));
+}
+
+QString TAcsForm::acsTypeSql() { return QStringLiteral("select * from accesories_type order by name;"); }
+
+// --- handlers ------------------------------------------------------------------------------------
+
+void TAcsForm::FormCreate() { m_catalog->formCreate(); }

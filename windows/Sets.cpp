@@ -1,0 +1,149 @@
+#include "Sets.h"
+
+#include "BrowseToolBars.h"
+#include "DBModule.h"
+#include "Dataset.h"
+#include "DbGrid.h"
+#include "NameSearch.h"
+#include "NamedQuery.h"
+#include "UiFont.h"
+
+#include <QEvent>
+#include <QSplitter>
+#include <QStringList>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kPieceGridHeight = 182;
+
+QVector<GridColumn> setColumns()
+{
+    return {
+        gridColumn(QStringLiteral("name"), QStringLiteral("Set Name"), 250, uiFont(kTahoma, 12, true)),
+        gridColumn(QStringLiteral("bonus"), QStringLiteral("Set Bonus"), 600, uiFont(kSansSerif, 13)),
+    };
+}
+
+QVector<GridColumn> pieceColumns()
+{
+    const QFont cell = uiFont(kSansSerif, 13);
+    return {
+        gridColumn(QStringLiteral("icon"), QStringLiteral("Icon"), 40),
+        gridColumn(QStringLiteral("name"), QStringLiteral("Set Piece Name"), 250, cell),
+        gridColumn(QStringLiteral("armor_type"), QStringLiteral("Armor Type"), 80, cell),
+        gridColumn(QStringLiteral("physical_defense"), QStringLiteral("P-Def"), 50, cell),
+        gridColumn(QStringLiteral("mp_bonus"), QStringLiteral("MP"), 50, cell),
+        gridColumn(QStringLiteral("crystal_type"), QStringLiteral("Class"), 60, cell),
+        gridColumn(QStringLiteral("crystal_count"), QStringLiteral("Cristals"), 60, cell),
+        gridColumn(QStringLiteral("price"), QStringLiteral("Price"), 70, cell),
+    };
+}
+}
+
+TSetsForm::TSetsForm(NavigationHost&, TDBModule& db, QWidget* parent, const QString& exeFolder) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("SetsForm"));
+    setWindowTitle(QStringLiteral("Sets"));
+    setFont(uiFont(kSansSerif, 11));
+    resize(696, 464);
+
+    m_sets = namedTable(db.ADOConnection1, QStringLiteral("SetsName"), QStringLiteral("sets"), this);
+    m_details = namedQuery(db.ADOConnection1, QStringLiteral("SetsDetails"), setsDetailsSql(), this);
+    m_types = namedQuery(db.ADOConnection1, QStringLiteral("QueryType"), setTypeSql(), this);
+
+    m_bars = std::make_unique<BrowseToolBars>(
+        TypeBarOptions{QStringLiteral("Set Type"), 0, 158, uiFont(kSansSerif, 13), true}, this);
+    buildGrids(exeFolder);
+
+    m_sets->setAfterScroll([this] { SetsNameAfterScroll(); });
+    m_setGrid->installEventFilter(this);
+    m_sets->open();
+    m_details->open();
+    m_types->open();
+    m_bars->bindList(*m_sets, *m_types, QStringLiteral("type"), QStringLiteral("type = "), QStringLiteral("name"));
+}
+
+TSetsForm::~TSetsForm()
+{
+    // The views go before the datasets they show.
+    m_setGrid->removeEventFilter(this);
+    m_sets->setAfterScroll({});
+    delete m_bars->typeBar();
+    delete m_bars->findBar();
+    delete m_setGrid->parentWidget();
+}
+
+QString TSetsForm::setsDetailsSql()
+{
+    return QStringList{
+        QStringLiteral("SELECT S.item_id, S.set_id, I.id, I.icon, I.price, N.id, N.name, A.*"),
+        QStringLiteral("FROM setitems AS S, items AS I, itemnames AS N, armor AS A"),
+        QStringLiteral("WHERE I.id = S.item_id"),
+        QStringLiteral("AND N.id = I.id"),
+        QStringLiteral("AND A.id=I.id"),
+    }.join(QLatin1Char('\n'));
+}
+
+QString TSetsForm::setTypeSql() { return QStringLiteral("SELECT DISTINCT type FROM sets"); }
+
+void TSetsForm::buildGrids(const QString& exeFolder)
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_bars->typeBar());
+    layout->addWidget(m_bars->findBar());
+
+    auto* splitter = new QSplitter(Qt::Vertical, this);
+    splitter->setHandleWidth(5);
+    splitter->setChildrenCollapsible(false);
+    layout->addWidget(splitter, 1);
+
+    const QFont titleFont = uiFont(kTahoma, 13, true);
+    m_setGrid = new DbGrid(splitter);
+    m_setGrid->setObjectName(QStringLiteral("DBGrid3"));
+    m_setGrid->setFont(uiFont(kSansSerif, 17));
+    m_setGrid->setBaseFont(uiFont(kSansSerif, 17));
+    m_setGrid->setTitleRow(true);
+    m_setGrid->setTitleFont(titleFont);
+    m_setGrid->setRowSelect(true);
+    m_setGrid->setColumns(setColumns());
+    m_setGrid->setDataset(*m_sets);
+    // Tab moves between cells of the grid instead of leaving it.
+    m_setGrid->setTabKeyNavigation(true);
+
+    m_pieceGrid = new DbGrid(splitter);
+    m_pieceGrid->setObjectName(QStringLiteral("DBGrid1"));
+    m_pieceGrid->setFont(uiFont(kSansSerif, 13));
+    m_pieceGrid->setBaseFont(uiFont(kSansSerif, 27));
+    m_pieceGrid->setTitleRow(true);
+    m_pieceGrid->setTitleFont(titleFont);
+    m_pieceGrid->setColumnResize(true);
+    m_pieceGrid->setRowSelect(false);
+    m_pieceGrid->setColumns(pieceColumns());
+    m_pieceGrid->setIconColumn(0, exeFolder);
+    m_pieceGrid->setDataset(*m_details);
+
+    splitter->addWidget(m_setGrid);
+    splitter->addWidget(m_pieceGrid);
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 0);
+    splitter->setSizes({10000, kPieceGridHeight});
+}
+
+bool TSetsForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_setGrid && event->type() == QEvent::FocusIn)
+        DBGrid3Enter();
+    return QWidget::eventFilter(watched, event);
+}
+
+// --- handlers ------------------------------------------------------------------------------------
+
+void TSetsForm::SetsNameAfterScroll()
+{
+    refilter(*m_details, filterText(QStringLiteral("set_id = "), m_sets->asText(QStringLiteral("id"))));
+}
+
+void TSetsForm::DBGrid3Enter() { SetsNameAfterScroll(); }
