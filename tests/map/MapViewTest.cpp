@@ -115,8 +115,6 @@ void MapViewTest::crossesMarkTheFilteredSpawnPoints_data()
         << 7 << QSize(327, 300) << QList<QPoint>{{130, 33}, {31, 236}, {280, 43}};
     QTest::newRow("three points, double size")
         << 7 << QSize(654, 600) << QList<QPoint>{{261, 66}, {62, 473}, {560, 87}};
-    QTest::newRow("three points, wide page")
-        << 7 << QSize(1000, 450) << QList<QPoint>{{400, 50}, {94, 355}, {857, 65}};
     QTest::newRow("one point") << 8 << QSize(327, 300) << QList<QPoint>{{180, 135}};
     QTest::newRow("no spawn points: bare map") << 9 << QSize(327, 300) << QList<QPoint>{};
 }
