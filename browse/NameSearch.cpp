@@ -18,7 +18,14 @@ QString filterText(const QString& prefix, const QString& value)
 
 void refilter(Dataset& dataset, const QString& filter)
 {
-    dataset.setFiltered(false);
+    // Switching the filter off first would show every row for a moment: the views would grow to
+    // the whole table (hundreds of thousands of drop rows) and the after-scroll would run a
+    // cascade for a row nobody selected. A filtered dataset takes the new text in one step,
+    // which lands on the same first row with one after-scroll.
+    if (dataset.isOpen() && dataset.filtered()) {
+        dataset.setFilter(filter);
+        return;
+    }
     dataset.setFilter(filter);
     dataset.setFiltered(true);
 }

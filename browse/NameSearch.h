@@ -13,7 +13,8 @@ QString quotedValue(const QString& value);
 /// prefix + quotedValue(value), e.g. "weapon_type = " and abc -> weapon_type = 'abc'.
 QString filterText(const QString& prefix, const QString& value);
 
-/// Filter off, filter text, filter on; each switch moves to the first row (after-scroll runs).
+/// Applies a new filter text and switches the filter on; the dataset moves to its first row
+/// and its after-scroll runs once (also when no row is left).
 void refilter(Dataset& dataset, const QString& filter);
 
 /// Moves to the row whose key field begins with text, ignoring case; among several, the one
