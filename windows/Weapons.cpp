@@ -142,7 +142,7 @@ void TWeaponForm::buildToolBars()
     m_typeBar->setMovable(false);
     m_typeBar->addWidget(gap(8, m_typeBar));
     QLabel* typeLabel = toolLabel(QStringLiteral("Weapon Type"), m_typeBar);
-    typeLabel->setFixedWidth(88);
+    typeLabel->setMinimumWidth(88);
     m_typeBar->addWidget(typeLabel);
     m_typeBar->addSeparator();
     m_typeList = new DbLookupComboBox(m_typeBar);
