@@ -27,6 +27,8 @@ DbGrid::DbGrid(QWidget* parent) : QTableView(parent), m_model(new DatasetModel(t
     verticalHeader()->hide();
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setStretchLastSection(false);
+    // The header's font-derived minimum would widen narrow columns (an icon column under a tall font).
+    horizontalHeader()->setMinimumSectionSize(1);
     // Uniform row heights keep scrolling of long lists cheap: no per-row measuring.
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setMinimumSectionSize(1);

@@ -9,6 +9,8 @@ DbLabel::DbLabel(QWidget* parent) : QLabel(parent)
     QPalette p = palette();
     p.setColor(QPalette::WindowText, Qt::red);
     setPalette(p);
+    // On a tool bar the inherited role would be ButtonText, which ignores the red.
+    setForegroundRole(QPalette::WindowText);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
 }
 

@@ -1,5 +1,6 @@
 // The item detail cascade over the test fixture, and the cross-window requests.
 
+#include "Connection.h"
 #include "Dataset.h"
 #include "FakeHost.h"
 #include "Fixture.h"
@@ -178,7 +179,7 @@ void ItemDetailPanesTest::monsterJumpRaisesTheRequestOrNothing()
 void ItemDetailPanesTest::itemJumpTakesTheIdOfItsOwnRow()
 {
     auto drops = std::make_unique<Dataset>(*m_connection);
-    drops->setSql(QStringLiteral("SELECT I.id, I.type, N.name FROM items AS I, itemnames AS N WHERE N.id = I.id ORDER BY I.id"));
+    drops->setSql(QStringLiteral("SELECT N.id, I.id, I.type, N.name FROM items AS I, itemnames AS N WHERE N.id = I.id ORDER BY I.id"));
     drops->open();
     FakeHost host;
     QVERIFY(drops->locate(QStringLiteral("I.id"), QString::number(fixture::kBrokenHilt), CaseInsensitive | PartialKey));
