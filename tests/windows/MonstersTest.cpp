@@ -319,6 +319,13 @@ void MonstersTest::selectionCascadesToDropsSpoilsAndSpawnPoints()
     QCOMPARE(integers(spawns, "X"), (QList<qint64>{20000, 21000}));
     QCOMPARE(part<QLabel>(*m_form, "level")->text(), QStringLiteral("20"));
     QCOMPARE(part<QLabel>(*m_form, "attack_range")->text(), QStringLiteral("40"));
+    // The values paint in red on the tool bar.
+    const QImage value = part<QLabel>(*m_form, "attack_range")->grab().toImage();
+    bool red = false;
+    for (int y = 0; y < value.height() && !red; ++y)
+        for (int x = 0; x < value.width() && !red; ++x)
+            red = qRed(value.pixel(x, y)) > 200 && qGreen(value.pixel(x, y)) < 60 && qBlue(value.pixel(x, y)) < 60;
+    QVERIFY2(red, "value drawn without red");
     QCOMPARE(part<DbGrid>(*m_form, "DBGrid3")->model()->rowCount(), 1);
 }
 
@@ -531,6 +538,10 @@ void MonstersTest::headerStripsSortTheirLists()
     QCOMPARE(dropStrip->count(), 5);
     QCOMPARE(dropStrip->sectionSize(0), 43);
     QCOMPARE(dropStrip->sectionSize(2), 301);
+    // The grid under the strip keeps the declared widths, even the icon column under its tall font.
+    auto* dropGrid = part<DbGrid>(*m_form, "DBGrid2");
+    QCOMPARE(dropGrid->columnWidth(0), 40);
+    QCOMPARE(dropGrid->columnWidth(4), 70);
     clickSection(*dropStrip, 0);
     QVERIFY(drops.sort().isEmpty());
     clickSection(*dropStrip, 1);
