@@ -55,7 +55,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWindo
     label(panel, QStringLiteral("Version"), QStringLiteral("Version: 0.6"), 88, 35, 13, true);
     label(panel, QStringLiteral("Copyright"), QStringLiteral("Copyright (c) 2026 the Tavrin developers"), 24, 62, 11, false);
     label(panel, QStringLiteral("Contact"), QStringLiteral("Write to tavrin@vendra-tools.example"), 41, 78, 11, false);
-    label(panel, QStringLiteral("UpdateSite"), QStringLiteral("Updates: vendra-tools.example/tavrin"), 4, 109, 13, true);
+    label(panel, QStringLiteral("UpdateSite"), QStringLiteral("New versions: tavrin.example"), 4, 109, 13, true);
 
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     m_ok->setObjectName(QStringLiteral("OKButton"));

@@ -5,8 +5,10 @@
 #include "DBModule.h"
 #include "ErrorReport.h"
 #include "MainForm.h"
+#include "ToolPictures.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QIcon>
 #include <QDir>
 
 #include <exception>
@@ -14,6 +16,8 @@
 void startTavrin(const QString& exeFolderWithSeparator)
 {
     QCoreApplication::setApplicationName(QStringLiteral("Tavrin"));
+    // Every window without an icon of its own (child windows, message boxes) shows the program's.
+    QApplication::setWindowIcon(QIcon(programPicture()));
     MainForm = new TMainForm(createBrowseWindow);
     AboutBox = new TAboutBox;
     DBModule = new TDBModule;
