@@ -2,6 +2,8 @@
 // The two tool bars at the top of the browse windows with a type list: the type row (label,
 // lookup list, record navigator) and the quick-find row ("Quick Find", search field, "clear").
 
+#include "UiFont.h"
+
 #include <QFont>
 #include <QString>
 
@@ -17,7 +19,7 @@ struct TypeBarOptions {
     QString label;                      ///< caption before the type list, e.g. "Armor type"
     int labelWidth = 0;                 ///< fixed label width; 0 sizes it to its text
     int listWidth = 145;                ///< width of the type list
-    QFont listFont;                     ///< font of the type list
+    QFont listFont = uiFont(kTahoma, 13); ///< font of the type list
     bool dropDownRightAligned = false;  ///< drop-down right edge on the box's right edge
 };
 

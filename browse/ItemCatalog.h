@@ -17,14 +17,20 @@ class Dataset;
 class NavigationHost;
 
 struct ItemCatalogDefinition {
+    ItemCatalogDefinition(const QString& listName, const QString& listSql, const QString& typeName,
+                          const QString& typeSql, const QString& typePrefix)
+        : listName(listName), listSql(listSql), typeName(typeName), typeSql(typeSql), typePrefix(typePrefix)
+    {
+    }
+
     ItemCatalogOptions layout;
     QString listName;      ///< QueryArmor, QueryAcs, QueryItems
     QString listSql;
     QString typeName;      ///< the type list's query
     QString typeSql;
-    QString typeField;     ///< column of the type query the list shows
+    QString typeField = QStringLiteral("name");  ///< column of the type query the list shows
     QString typePrefix;    ///< "body_part = ", "type = "
-    QString keyField;      ///< quick-find field: "name", "N.name"
+    QString keyField = QStringLiteral("name");   ///< quick-find field
     ItemDetailPanes::ItemSources sources = ItemDetailPanes::ItemDropsOnly;
 };
 

@@ -7,6 +7,7 @@
 #include "BrowseToolBars.h"
 #include "GridColumn.h"
 #include "IngredientsPage.h"
+#include "UiFont.h"
 
 #include <QColor>
 #include <QFont>
@@ -24,18 +25,28 @@ class QTabWidget;
 class StripGridPage;
 
 struct ItemCatalogOptions {
+    ItemCatalogOptions() = default;
+    /// The values every window gives; exeFolder locates the icon pictures (empty: the running
+    /// executable's folder).
+    ItemCatalogOptions(const QString& caption, QSize designSize, const QString& typeLabel, const QString& exeFolder)
+        : caption(caption), designSize(designSize)
+    {
+        typeBar.label = typeLabel;
+        ingredients.exeFolder = exeFolder;
+    }
+
     QString caption;                  ///< window caption
     QSize designSize;                 ///< size before the frame maximises the window
     TypeBarOptions typeBar;
-    QString listTab;                  ///< caption of the first page ("Items", "Item")
+    QString listTab = QStringLiteral("Items");  ///< caption of the first page
     QVector<GridColumn> listColumns;  ///< the list grid's columns; column 0 is the icon
-    QFont listBaseFont;               ///< sets the list's row height
-    QString listHint;
+    QFont listBaseFont = uiFont(kTahoma, 27);  ///< sets the list's row height
+    QString listHint = QStringLiteral("Dbl-click to view drop info");
     bool listStrip = true;            ///< false: the list shows its own title row and never sorts
     QFont listTitleFont;              ///< title row of a list without strip
-    QFont listStripFont;
+    QFont listStripFont = uiFont(kTahoma, 13, true);
     QColor listStripColor = Qt::black;
-    QFont sourceStripFont;            ///< strips of the item source page
+    QFont sourceStripFont = uiFont(kTahoma, 13, true);  ///< strips of the item source page
     IngredientsPageOptions ingredients;
 };
 

@@ -9,19 +9,11 @@ namespace {
 ItemCatalogDefinition acsDefinition(const QString& exeFolder)
 {
     const QFont plain = uiFont(kSansSerif, 13);
-    ItemCatalogDefinition d;
-    d.listName = QStringLiteral("QueryAcs");
-    d.listSql = TAcsForm::acsSql();
-    d.typeName = QStringLiteral("AcsTypeQuery");
-    d.typeSql = TAcsForm::acsTypeSql();
-    d.typeField = QStringLiteral("name");
-    d.typePrefix = QStringLiteral("body_part = ");
-    d.keyField = QStringLiteral("name");
-
+    ItemCatalogDefinition d(QStringLiteral("QueryAcs"), TAcsForm::acsSql(), QStringLiteral("AcsTypeQuery"),
+                            TAcsForm::acsTypeSql(), QStringLiteral("body_part = "));
+    d.layout = ItemCatalogOptions(QStringLiteral("Accesories"), QSize(809, 599), QStringLiteral("Accesories type"),
+                                  exeFolder);
     ItemCatalogOptions& o = d.layout;
-    o.caption = QStringLiteral("Accesories");
-    o.designSize = QSize(809, 599);
-    o.typeBar = {QStringLiteral("Accesories type"), 0, 145, uiFont(kTahoma, 13), false};
     o.listTab = QStringLiteral("Item");
     // The armor type orders the list but has no column.
     o.listColumns = {
@@ -34,18 +26,13 @@ ItemCatalogDefinition acsDefinition(const QString& exeFolder)
         gridColumn(QStringLiteral("weight"), QStringLiteral("Weight"), 60, plain, Qt::AlignHCenter),
         gridColumn(QStringLiteral("price"), QStringLiteral("Price"), 60, plain),
     };
-    o.listBaseFont = uiFont(kTahoma, 27);
-    o.listHint = QStringLiteral("Dbl-click to view drop info");
-    o.listStripFont = uiFont(kTahoma, 13, true);
-    o.sourceStripFont = uiFont(kTahoma, 13, true);
     // Unlike the other item windows: whole-row selection, fixed columns, every title centred.
     o.ingredients.rowSelect = true;
     o.ingredients.resizableColumns = false;
     o.ingredients.quantityTitleCentred = true;
-    o.ingredients.exeFolder = exeFolder;
     return d;
 }
-}
+} // namespace
 
 TAcsForm::TAcsForm(NavigationHost& host, TDBModule& db, QWidget* parent, const QString& exeFolder)
     : QWidget(parent), m_catalog(new ItemCatalog(host, db.ADOConnection1, acsDefinition(exeFolder), *this))

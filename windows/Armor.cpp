@@ -9,21 +9,12 @@ namespace {
 ItemCatalogDefinition armorDefinition(const QString& exeFolder)
 {
     const QFont plain = uiFont(kSansSerif, 13);
-    ItemCatalogDefinition d;
-    d.listName = QStringLiteral("QueryArmor");
-    d.listSql = TArmorForm::armorSql();
-    d.typeName = QStringLiteral("ArmorTypeQuery");
-    d.typeSql = TArmorForm::armorTypeSql();
     // The list is labelled "Armor type", yet its entries are body parts.
-    d.typeField = QStringLiteral("name");
-    d.typePrefix = QStringLiteral("body_part = ");
-    d.keyField = QStringLiteral("name");
-
+    ItemCatalogDefinition d(QStringLiteral("QueryArmor"), TArmorForm::armorSql(), QStringLiteral("ArmorTypeQuery"),
+                            TArmorForm::armorTypeSql(), QStringLiteral("body_part = "));
+    d.layout =
+        ItemCatalogOptions(QStringLiteral("Armor"), QSize(748, 479), QStringLiteral("Armor type"), exeFolder);
     ItemCatalogOptions& o = d.layout;
-    o.caption = QStringLiteral("Armor");
-    o.designSize = QSize(748, 479);
-    o.typeBar = {QStringLiteral("Armor type"), 0, 145, uiFont(kTahoma, 13), false};
-    o.listTab = QStringLiteral("Items");
     o.listColumns = {
         gridColumn(QStringLiteral("icon"), QString(), 40),
         gridColumn(QStringLiteral("name"), QStringLiteral("Name"), 240, uiFont(kTahoma, 13, true)),
@@ -36,17 +27,10 @@ ItemCatalogDefinition armorDefinition(const QString& exeFolder)
         gridColumn(QStringLiteral("weight"), QStringLiteral("Weight"), 60, plain, Qt::AlignHCenter),
         gridColumn(QStringLiteral("price"), QStringLiteral("Price"), 60, plain),
     };
-    o.listBaseFont = uiFont(kTahoma, 27);
-    o.listHint = QStringLiteral("Dbl-click to view drop info");
-    o.listStripFont = uiFont(kTahoma, 13, true);
     o.listStripColor = Qt::red;
-    o.sourceStripFont = uiFont(kTahoma, 13, true);
-    o.ingredients.rowSelect = false;
-    o.ingredients.resizableColumns = true;
-    o.ingredients.exeFolder = exeFolder;
     return d;
 }
-}
+} // namespace
 
 TArmorForm::TArmorForm(NavigationHost& host, TDBModule& db, QWidget* parent, const QString& exeFolder)
     : QWidget(parent), m_catalog(new ItemCatalog(host, db.ADOConnection1, armorDefinition(exeFolder), *this))

@@ -10,44 +10,34 @@ namespace {
 ItemCatalogDefinition itemsDefinition(const QString& exeFolder)
 {
     const QFont plain = uiFont(kSansSerif, 13);
-    ItemCatalogDefinition d;
-    d.listName = QStringLiteral("QueryItems");
-    d.listSql = TItemsForm::itemsSql();
-    d.typeName = QStringLiteral("EtcitemTypeQuery");
-    d.typeSql = TItemsForm::categorySql();
+    ItemCatalogDefinition d(QStringLiteral("QueryItems"), TItemsForm::itemsSql(),
+                            QStringLiteral("EtcitemTypeQuery"), TItemsForm::categorySql(),
+                            QStringLiteral("type = "));
     d.typeField = QStringLiteral("type");
-    d.typePrefix = QStringLiteral("type = ");
     // items and itemnames both have a name: the display name comes back as N.name.
     d.keyField = QStringLiteral("N.name");
     d.sources = ItemDetailPanes::ItemDropsAndSpoils;
-
+    d.layout =
+        ItemCatalogOptions(QStringLiteral("Items"), QSize(696, 501), QStringLiteral("Item Category"), exeFolder);
     ItemCatalogOptions& o = d.layout;
-    o.caption = QStringLiteral("Items");
-    o.designSize = QSize(696, 501);
-    o.typeBar = {QStringLiteral("Item Category"), 0, 145, uiFont(kTahoma, 13), false};
-    o.listTab = QStringLiteral("Items");
     o.listColumns = {
         gridColumn(QStringLiteral("icon"), QString(), 40),
         gridColumn(QStringLiteral("N.name"), QStringLiteral("Name"), 270, uiFont(kTahoma, 13, true)),
         gridColumn(QStringLiteral("description"), QStringLiteral("Description"), 490, uiFont(kSansSerif, 11)),
         gridColumn(QStringLiteral("weight"), QStringLiteral("Weight"), 60, plain, Qt::AlignHCenter),
         gridColumn(QStringLiteral("price"), QStringLiteral("Price"), 60, plain),
-        gridColumn(QStringLiteral("stackable"), QStringLiteral("Stackable"), kDefaultColumnWidth, uiFont(kTahoma, 13),
-                   Qt::AlignHCenter),
+        gridColumn(QStringLiteral("stackable"), QStringLiteral("Stackable"), kDefaultColumnWidth,
+                   uiFont(kTahoma, 13), Qt::AlignHCenter),
     };
-    o.listBaseFont = uiFont(kTahoma, 27);
     o.listHint = QStringLiteral("Dbl-click to view drop/spoil info");
     o.listStrip = false;
     o.listTitleFont = uiFont(kTahoma, 13, true);
     o.sourceStripFont = uiFont(kSansSerif, 13, true);
-    o.ingredients.rowSelect = false;
-    o.ingredients.resizableColumns = true;
     o.ingredients.quantityTitleCentred = true;
     o.ingredients.spoilChanceWidth = kDefaultColumnWidth;
-    o.ingredients.exeFolder = exeFolder;
     return d;
 }
-}
+} // namespace
 
 TItemsForm::TItemsForm(NavigationHost& host, TDBModule& db, QWidget* parent, const QString& exeFolder)
     : QWidget(parent), m_catalog(new ItemCatalog(host, db.ADOConnection1, itemsDefinition(exeFolder), *this))
@@ -74,12 +64,9 @@ QString TItemsForm::itemsSql()
 QString TItemsForm::categorySql()
 {
     return QStringList{
-        QStringLiteral("SELECT distinct type "),
-        QStringLiteral("FROM items"),
-        QStringLiteral("WHERE type NOT LIKE 'Weapon' "),
-        QStringLiteral("AND type NOT LIKE 'Armor'"),
-        QStringLiteral("AND type NOT LIKE 'Accesories'"),
-        QStringLiteral("ORDER BY type;"),
+        QStringLiteral("SELECT distinct type "),          QStringLiteral("FROM items"),
+        QStringLiteral("WHERE type NOT LIKE 'Weapon' "),  QStringLiteral("AND type NOT LIKE 'Armor'"),
+        QStringLiteral("AND type NOT LIKE 'Accesories'"), QStringLiteral("ORDER BY type;"),
     }.join(QLatin1Char('\n'));
 }
 

@@ -17,6 +17,19 @@
 namespace {
 constexpr int kPieceGridHeight = 182;
 
+// A grid with its own title row (Tahoma 13 bold) whose base font sets the row height.
+DbGrid* titledGrid(const char* name, const QFont& baseFont, const QVector<GridColumn>& columns, QWidget* parent)
+{
+    auto* grid = new DbGrid(parent);
+    grid->setObjectName(QLatin1String(name));
+    grid->setFont(baseFont);
+    grid->setBaseFont(baseFont);
+    grid->setTitleRow(true);
+    grid->setTitleFont(uiFont(kTahoma, 13, true));
+    grid->setColumns(columns);
+    return grid;
+}
+
 QVector<GridColumn> setColumns()
 {
     return {
@@ -39,7 +52,7 @@ QVector<GridColumn> pieceColumns()
         gridColumn(QStringLiteral("price"), QStringLiteral("Price"), 70, cell),
     };
 }
-}
+} // namespace
 
 TSetsForm::TSetsForm(NavigationHost&, TDBModule& db, QWidget* parent, const QString& exeFolder) : QWidget(parent)
 {
@@ -100,28 +113,17 @@ void TSetsForm::buildGrids(const QString& exeFolder)
     splitter->setChildrenCollapsible(false);
     layout->addWidget(splitter, 1);
 
-    const QFont titleFont = uiFont(kTahoma, 13, true);
-    m_setGrid = new DbGrid(splitter);
-    m_setGrid->setObjectName(QStringLiteral("DBGrid3"));
-    m_setGrid->setFont(uiFont(kSansSerif, 17));
-    m_setGrid->setBaseFont(uiFont(kSansSerif, 17));
-    m_setGrid->setTitleRow(true);
-    m_setGrid->setTitleFont(titleFont);
+    m_setGrid = titledGrid("DBGrid3", uiFont(kSansSerif, 17), setColumns(), splitter);
     m_setGrid->setRowSelect(true);
-    m_setGrid->setColumns(setColumns());
-    m_setGrid->setDataset(*m_sets);
     // Tab moves between cells of the grid instead of leaving it.
     m_setGrid->setTabKeyNavigation(true);
+    m_setGrid->setDataset(*m_sets);
 
-    m_pieceGrid = new DbGrid(splitter);
-    m_pieceGrid->setObjectName(QStringLiteral("DBGrid1"));
+    // The 27-pixel base font makes the rows tall enough for the icons.
+    m_pieceGrid = titledGrid("DBGrid1", uiFont(kSansSerif, 27), pieceColumns(), splitter);
     m_pieceGrid->setFont(uiFont(kSansSerif, 13));
-    m_pieceGrid->setBaseFont(uiFont(kSansSerif, 27));
-    m_pieceGrid->setTitleRow(true);
-    m_pieceGrid->setTitleFont(titleFont);
     m_pieceGrid->setColumnResize(true);
     m_pieceGrid->setRowSelect(false);
-    m_pieceGrid->setColumns(pieceColumns());
     m_pieceGrid->setIconColumn(0, exeFolder);
     m_pieceGrid->setDataset(*m_details);
 
