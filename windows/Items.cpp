@@ -7,6 +7,9 @@
 #include <QStringList>
 
 namespace {
+// The grid's default width is the wider of the title and the value; here the title is wider.
+constexpr int kStackableWidth = 75;
+
 ItemCatalogDefinition itemsDefinition(const QString& exeFolder)
 {
     const QFont plain = uiFont(kSansSerif, 13);
@@ -26,7 +29,7 @@ ItemCatalogDefinition itemsDefinition(const QString& exeFolder)
         gridColumn(QStringLiteral("description"), QStringLiteral("Description"), 490, uiFont(kSansSerif, 11)),
         gridColumn(QStringLiteral("weight"), QStringLiteral("Weight"), 60, plain, Qt::AlignHCenter),
         gridColumn(QStringLiteral("price"), QStringLiteral("Price"), 60, plain),
-        gridColumn(QStringLiteral("stackable"), QStringLiteral("Stackable"), kDefaultColumnWidth,
+        gridColumn(QStringLiteral("stackable"), QStringLiteral("Stackable"), kStackableWidth,
                    uiFont(kTahoma, 13), Qt::AlignHCenter),
     };
     o.listHint = QStringLiteral("Dbl-click to view drop/spoil info");
