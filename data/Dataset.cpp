@@ -5,7 +5,7 @@
 #include "FilterExpression.h"
 #include "JetSql.h"
 #include "RowStore.h"
-#include "SortSpec.h"
+#include "SortOrder.h"
 
 #include <QPointer>
 

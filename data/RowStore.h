@@ -7,7 +7,7 @@
 #include "Column.h"
 #include "EqualityIndex.h"
 #include "FilterExpression.h"
-#include "SortSpec.h"
+#include "SortOrder.h"
 #include "TextOrder.h"
 #include "Value.h"
 

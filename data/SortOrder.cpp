@@ -1,4 +1,4 @@
-#include "SortSpec.h"
+#include "SortOrder.h"
 
 #include "DbError.h"
 
