@@ -1,6 +1,6 @@
-#include "AboutBox.h"
+#include "app/AboutBox.h"
 
-#include "ToolPictures.h"
+#include "app/ToolPictures.h"
 
 #include <QFrame>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "AppMessage.h"
+#include "app/AppMessage.h"
 
 #include <algorithm>
 

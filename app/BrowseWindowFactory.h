@@ -1,7 +1,7 @@
 #pragma once
 // Creates the browse window class that belongs to a window kind, over the one data module.
 
-#include "NavigationHost.h"
+#include "panes/NavigationHost.h"
 
 class QWidget;
 

@@ -1,12 +1,12 @@
-#include "MainForm.h"
+#include "app/MainForm.h"
 
-#include "AboutBox.h"
-#include "Hint.h"
-#include "ShortcutGuard.h"
-#include "SponsorBanner.h"
-#include "ToolPictures.h"
-#include "WheelTranslator.h"
-#include "WindowArrangement.h"
+#include "app/AboutBox.h"
+#include "app/Hint.h"
+#include "app/ShortcutGuard.h"
+#include "app/SponsorBanner.h"
+#include "app/ToolPictures.h"
+#include "app/WheelTranslator.h"
+#include "app/WindowArrangement.h"
 
 #include <QAction>
 #include <QApplication>

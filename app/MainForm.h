@@ -3,7 +3,7 @@
 // multi-document client area and the hint status bar. It holds the two pending-locate requests
 // and opens every browse window.
 
-#include "NavigationHost.h"
+#include "panes/NavigationHost.h"
 
 #include <QList>
 #include <QMainWindow>

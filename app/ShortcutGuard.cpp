@@ -1,4 +1,4 @@
-#include "ShortcutGuard.h"
+#include "app/ShortcutGuard.h"
 
 #include <QApplication>
 #include <QKeyEvent>

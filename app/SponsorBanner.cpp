@@ -1,4 +1,4 @@
-#include "SponsorBanner.h"
+#include "app/SponsorBanner.h"
 
 #include <QDesktopServices>
 #include <QMouseEvent>

@@ -1,11 +1,11 @@
-#include "Startup.h"
+#include "app/Startup.h"
 
-#include "AboutBox.h"
-#include "BrowseWindowFactory.h"
-#include "DBModule.h"
-#include "ErrorReport.h"
-#include "MainForm.h"
-#include "ToolPictures.h"
+#include "app/AboutBox.h"
+#include "app/BrowseWindowFactory.h"
+#include "app/ErrorReport.h"
+#include "app/MainForm.h"
+#include "app/ToolPictures.h"
+#include "data/DBModule.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,6 +1,6 @@
-#include "TavrinApplication.h"
+#include "app/TavrinApplication.h"
 
-#include "ErrorReport.h"
+#include "app/ErrorReport.h"
 
 #include <exception>
 

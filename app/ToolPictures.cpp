@@ -1,4 +1,4 @@
-#include "ToolPictures.h"
+#include "app/ToolPictures.h"
 
 #include <QLinearGradient>
 #include <QPainter>

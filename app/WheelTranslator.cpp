@@ -1,6 +1,6 @@
-#include "WheelTranslator.h"
+#include "app/WheelTranslator.h"
 
-#include "AppMessage.h"
+#include "app/AppMessage.h"
 
 #include <QApplication>
 #include <QKeyEvent>

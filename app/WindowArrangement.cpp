@@ -1,4 +1,4 @@
-#include "WindowArrangement.h"
+#include "app/WindowArrangement.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

@@ -1,6 +1,6 @@
-#include "MainForm.h"
-#include "Startup.h"
-#include "TavrinApplication.h"
+#include "app/MainForm.h"
+#include "app/Startup.h"
+#include "app/TavrinApplication.h"
 
 #include <QGuiApplication>
 #include <QScreen>

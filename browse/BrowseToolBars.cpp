@@ -1,9 +1,9 @@
-#include "BrowseToolBars.h"
+#include "browse/BrowseToolBars.h"
 
-#include "DbLookupComboBox.h"
-#include "DbNavigator.h"
-#include "NameSearch.h"
-#include "UiFont.h"
+#include "browse/DbLookupComboBox.h"
+#include "browse/DbNavigator.h"
+#include "browse/NameSearch.h"
+#include "browse/UiFont.h"
 
 #include <QLabel>
 #include <QLineEdit>

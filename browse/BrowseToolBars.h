@@ -2,7 +2,7 @@
 // The two tool bars at the top of the browse windows with a type list: the type row (label,
 // lookup list, record navigator) and the quick-find row ("Quick Find", search field, "clear").
 
-#include "UiFont.h"
+#include "browse/UiFont.h"
 
 #include <QFont>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "DatasetModel.h"
+#include "browse/DatasetModel.h"
 
-#include "Dataset.h"
+#include "data/Dataset.h"
 
 DatasetModel::DatasetModel(QObject* parent) : QAbstractTableModel(parent) {}
 

@@ -2,7 +2,7 @@
 // Table model over a Dataset with declared columns. It keeps no copy of the rows: every cell is
 // asked of the dataset when a view paints it, so only visible rows cost anything.
 
-#include "GridColumn.h"
+#include "browse/GridColumn.h"
 
 #include <QAbstractTableModel>
 #include <QPointer>

@@ -1,8 +1,8 @@
-#include "DbGrid.h"
+#include "browse/DbGrid.h"
 
-#include "Dataset.h"
-#include "DatasetModel.h"
-#include "IconCellDelegate.h"
+#include "browse/DatasetModel.h"
+#include "browse/IconCellDelegate.h"
+#include "data/Dataset.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

@@ -3,7 +3,7 @@
 // and the dataset's current row are one: moving either moves the other, and the dataset's
 // after-scroll handler runs once per change.
 
-#include "GridColumn.h"
+#include "browse/GridColumn.h"
 
 #include <QTableView>
 #include <QVector>

@@ -1,7 +1,7 @@
-#include "DbLabel.h"
+#include "browse/DbLabel.h"
 
-#include "Dataset.h"
-#include "UiFont.h"
+#include "browse/UiFont.h"
+#include "data/Dataset.h"
 
 DbLabel::DbLabel(QWidget* parent) : QLabel(parent)
 {

@@ -1,6 +1,6 @@
-#include "DbLookupComboBox.h"
+#include "browse/DbLookupComboBox.h"
 
-#include "Dataset.h"
+#include "data/Dataset.h"
 
 #include <QAbstractItemView>
 

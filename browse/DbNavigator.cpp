@@ -1,6 +1,6 @@
-#include "DbNavigator.h"
+#include "browse/DbNavigator.h"
 
-#include "Dataset.h"
+#include "data/Dataset.h"
 
 #include <QHBoxLayout>
 #include <QPainter>

@@ -1,7 +1,7 @@
-#include "HeaderStrip.h"
+#include "browse/HeaderStrip.h"
 
-#include "Dataset.h"
-#include "DbGrid.h"
+#include "browse/DbGrid.h"
+#include "data/Dataset.h"
 
 #include <QStandardItemModel>
 

@@ -1,4 +1,4 @@
-#include "IconCell.h"
+#include "browse/IconCell.h"
 
 #include <QCoreApplication>
 #include <QImage>

@@ -1,6 +1,6 @@
-#include "IconCellDelegate.h"
+#include "browse/IconCellDelegate.h"
 
-#include "IconCell.h"
+#include "browse/IconCell.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
-#include "JpegDecoder.h"
+#include "browse/JpegDecoder.h"
 
-#include "JpegError.h"
+#include "browse/JpegError.h"
 
 #include <csetjmp>
 #include <cstdio>

@@ -1,6 +1,6 @@
-#include "NameSearch.h"
+#include "browse/NameSearch.h"
 
-#include "Dataset.h"
+#include "data/Dataset.h"
 
 #include <QLineEdit>
 

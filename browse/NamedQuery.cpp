@@ -1,6 +1,6 @@
-#include "NamedQuery.h"
+#include "browse/NamedQuery.h"
 
-#include "Dataset.h"
+#include "data/Dataset.h"
 
 Dataset* namedQuery(Connection& connection, const QString& name, const QString& jetSql, QObject* parent)
 {

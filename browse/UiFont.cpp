@@ -1,4 +1,4 @@
-#include "UiFont.h"
+#include "browse/UiFont.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
-#include "Column.h"
+#include "data/Column.h"
 
-#include "FloatText.h"
+#include "data/FloatText.h"
 
 #include <string>
 

@@ -4,8 +4,8 @@
 // as they arrive: integers only give Integer, integers and floats give Float, any text gives
 // Text (earlier numbers are rewritten as their text).
 
-#include "StringPool.h"
-#include "Value.h"
+#include "data/StringPool.h"
+#include "data/Value.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "Connection.h"
+#include "data/Connection.h"
 
-#include "DbError.h"
-#include "DatabaseFileCheck.h"
+#include "data/DatabaseFileCheck.h"
+#include "data/DbError.h"
 
 #include <QFile>
 

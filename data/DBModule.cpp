@@ -1,4 +1,4 @@
-#include "DBModule.h"
+#include "data/DBModule.h"
 
 TDBModule* DBModule = nullptr;
 

@@ -3,8 +3,8 @@
 // the maintenance window. The grids' data sources over them live with the widgets that show
 // them, so the module holds datasets only.
 
-#include "Connection.h"
-#include "Dataset.h"
+#include "data/Connection.h"
+#include "data/Dataset.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "DatabaseFileCheck.h"
+#include "data/DatabaseFileCheck.h"
 
-#include "DbError.h"
+#include "data/DbError.h"
 
 #include <QFile>
 #include <QFileInfo>

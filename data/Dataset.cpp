@@ -1,11 +1,11 @@
-#include "Dataset.h"
+#include "data/Dataset.h"
 
-#include "Connection.h"
-#include "DbError.h"
-#include "FilterExpression.h"
-#include "JetSql.h"
-#include "RowStore.h"
-#include "SortOrder.h"
+#include "data/Connection.h"
+#include "data/DbError.h"
+#include "data/FilterExpression.h"
+#include "data/JetSql.h"
+#include "data/RowStore.h"
+#include "data/SortOrder.h"
 
 #include <QPointer>
 

@@ -3,7 +3,7 @@
 // once and fetches every row; filtering, sorting, locating and moving then work on the fetched rows
 // in memory and never touch the database again.
 
-#include "Value.h"
+#include "data/Value.h"
 
 #include <QObject>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "EqualityIndex.h"
+#include "data/EqualityIndex.h"
 
 #include <algorithm>
 #include <cstring>

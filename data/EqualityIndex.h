@@ -2,7 +2,7 @@
 // Rows of one column grouped by value, built once when a filter or locate first needs it:
 // a lookup costs a binary search, whatever the table size. Null cells are left out.
 
-#include "Column.h"
+#include "data/Column.h"
 
 #include <cstdint>
 #include <utility>

@@ -1,6 +1,6 @@
-#include "FilterExpression.h"
+#include "data/FilterExpression.h"
 
-#include "DbError.h"
+#include "data/DbError.h"
 
 namespace {
 

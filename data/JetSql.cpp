@@ -1,6 +1,6 @@
-#include "JetSql.h"
+#include "data/JetSql.h"
 
-#include "DbError.h"
+#include "data/DbError.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
-#include "ResultColumnNames.h"
+#include "data/ResultColumnNames.h"
 
-#include "SqlTokens.h"
+#include "data/SqlTokens.h"
 
 #include <QHash>
 #include <QSet>

@@ -1,7 +1,7 @@
-#include "RowStore.h"
+#include "data/RowStore.h"
 
-#include "DbError.h"
-#include "ResultColumnNames.h"
+#include "data/DbError.h"
+#include "data/ResultColumnNames.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,12 +4,12 @@
 // rows in rank order, and the lazily built indexes that keep re-filtering and locating
 // independent of the table size. Base rows are numbered in the statement's order.
 
-#include "Column.h"
-#include "EqualityIndex.h"
-#include "FilterExpression.h"
-#include "SortOrder.h"
-#include "TextOrder.h"
-#include "Value.h"
+#include "data/Column.h"
+#include "data/EqualityIndex.h"
+#include "data/FilterExpression.h"
+#include "data/SortOrder.h"
+#include "data/TextOrder.h"
+#include "data/Value.h"
 
 #include <QHash>
 #include <QString>

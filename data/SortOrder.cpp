@@ -1,6 +1,6 @@
-#include "SortOrder.h"
+#include "data/SortOrder.h"
 
-#include "DbError.h"
+#include "data/DbError.h"
 
 QVector<SortKey> parseSort(const QString& text)
 {

@@ -1,4 +1,4 @@
-#include "SqlTokens.h"
+#include "data/SqlTokens.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "StringPool.h"
+#include "data/StringPool.h"
 
 #include <cstring>
 #include <functional>

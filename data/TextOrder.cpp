@@ -1,4 +1,4 @@
-#include "TextOrder.h"
+#include "data/TextOrder.h"
 
 #include <algorithm>
 

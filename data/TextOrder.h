@@ -3,7 +3,7 @@
 // prefix locate first needs it: sorting compares ranks, and a prefix search is a binary search
 // over the folded texts.
 
-#include "Column.h"
+#include "data/Column.h"
 
 #include <QString>
 

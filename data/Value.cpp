@@ -1,6 +1,6 @@
-#include "Value.h"
+#include "data/Value.h"
 
-#include "FloatText.h"
+#include "data/FloatText.h"
 
 Value Value::integer(qint64 v)
 {

@@ -1,9 +1,9 @@
-#include "Accesories.h"
+#include "windows/Accesories.h"
 
-#include "ArmorListSql.h"
-#include "DBModule.h"
-#include "ItemCatalog.h"
-#include "UiFont.h"
+#include "browse/UiFont.h"
+#include "data/DBModule.h"
+#include "panes/ArmorListSql.h"
+#include "panes/ItemCatalog.h"
 
 namespace {
 ItemCatalogDefinition acsDefinition(const QString& exeFolder)

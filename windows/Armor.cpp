@@ -1,9 +1,9 @@
-#include "Armor.h"
+#include "windows/Armor.h"
 
-#include "ArmorListSql.h"
-#include "DBModule.h"
-#include "ItemCatalog.h"
-#include "UiFont.h"
+#include "browse/UiFont.h"
+#include "data/DBModule.h"
+#include "panes/ArmorListSql.h"
+#include "panes/ItemCatalog.h"
 
 namespace {
 ItemCatalogDefinition armorDefinition(const QString& exeFolder)

@@ -1,8 +1,8 @@
-#include "Items.h"
+#include "windows/Items.h"
 
-#include "DBModule.h"
-#include "ItemCatalog.h"
-#include "UiFont.h"
+#include "browse/UiFont.h"
+#include "data/DBModule.h"
+#include "panes/ItemCatalog.h"
 
 #include <QStringList>
 

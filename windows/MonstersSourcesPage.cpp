@@ -1,8 +1,8 @@
-#include "MonstersSourcesPage.h"
+#include "windows/MonstersSourcesPage.h"
 
-#include "DbGrid.h"
-#include "HeaderStrip.h"
-#include "UiFont.h"
+#include "browse/DbGrid.h"
+#include "browse/HeaderStrip.h"
+#include "browse/UiFont.h"
 
 #include <QLabel>
 #include <QSplitter>

@@ -1,4 +1,4 @@
-#include "MonstersStatements.h"
+#include "windows/MonstersStatements.h"
 
 namespace {
 const QString kBandHead = QStringLiteral(

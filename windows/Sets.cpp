@@ -1,12 +1,12 @@
-#include "Sets.h"
+#include "windows/Sets.h"
 
-#include "BrowseToolBars.h"
-#include "DBModule.h"
-#include "Dataset.h"
-#include "DbGrid.h"
-#include "NameSearch.h"
-#include "NamedQuery.h"
-#include "UiFont.h"
+#include "browse/BrowseToolBars.h"
+#include "browse/DbGrid.h"
+#include "browse/NamedQuery.h"
+#include "browse/NameSearch.h"
+#include "browse/UiFont.h"
+#include "data/Dataset.h"
+#include "data/DBModule.h"
 
 #include <QEvent>
 #include <QSplitter>

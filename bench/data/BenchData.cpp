@@ -1,10 +1,10 @@
 // Speed of the data layer on a generated game database: TAVRIN_BENCH_DB names the file
 // (default: the demo database beside the program of this build).
 
-#include "Connection.h"
-#include "Dataset.h"
-#include "DbError.h"
-#include "JetSql.h"
+#include "data/Connection.h"
+#include "data/Dataset.h"
+#include "data/DbError.h"
+#include "data/JetSql.h"
 
 #include <benchmark/benchmark.h>
 

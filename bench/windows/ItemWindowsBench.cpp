@@ -2,13 +2,13 @@
 // each (the list's after-scroll and the detail cascade it runs), on the database in
 // TAVRIN_BENCH_DB (a folder holding gd.mdb and images/; default: this program's folder).
 
-#include "Accesories.h"
-#include "Armor.h"
-#include "DBModule.h"
-#include "Dataset.h"
-#include "Items.h"
-#include "NavigationHost.h"
-#include "Sets.h"
+#include "data/Dataset.h"
+#include "data/DBModule.h"
+#include "panes/NavigationHost.h"
+#include "windows/Accesories.h"
+#include "windows/Armor.h"
+#include "windows/Items.h"
+#include "windows/Sets.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,11 +2,11 @@
 // monster (its three pane re-filters) with the map page hidden and shown, on the database in
 // TAVRIN_BENCH_DB (a folder holding gd.mdb and images/; default: this program's folder).
 
-#include "DBModule.h"
-#include "Dataset.h"
-#include "MapView.h"
-#include "Monsters.h"
-#include "NavigationHost.h"
+#include "data/Dataset.h"
+#include "data/DBModule.h"
+#include "panes/MapView.h"
+#include "panes/NavigationHost.h"
+#include "windows/Monsters.h"
 
 #include <QApplication>
 #include <QDir>

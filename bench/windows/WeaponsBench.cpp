@@ -3,11 +3,11 @@
 // keyboard (the grid, the after-scroll cascade over the five detail queries and every grid's
 // model update), and one keystroke of the quick find.
 
-#include "DBModule.h"
-#include "Dataset.h"
-#include "DbGrid.h"
-#include "NavigationHost.h"
-#include "Weapons.h"
+#include "browse/DbGrid.h"
+#include "data/Dataset.h"
+#include "data/DBModule.h"
+#include "panes/NavigationHost.h"
+#include "windows/Weapons.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
 // The command table as the user meets it: menus, tool bar, shortcuts, the Window menu.
 
-#include "AboutBox.h"
-#include "MainForm.h"
-#include "TavrinApplication.h"
+#include "app/AboutBox.h"
+#include "app/MainForm.h"
+#include "app/TavrinApplication.h"
 
 #include <QClipboard>
 #include <QLineEdit>

@@ -1,14 +1,14 @@
 // The shell around the commands: error report, failed window creation, start-up without a
 // database, the about box, the hint status bar and the sponsor banner.
 
-#include "AboutBox.h"
-#include "DBModule.h"
-#include "DbError.h"
-#include "ErrorReport.h"
-#include "MainForm.h"
-#include "SponsorBanner.h"
-#include "Startup.h"
-#include "TavrinApplication.h"
+#include "app/AboutBox.h"
+#include "app/ErrorReport.h"
+#include "app/MainForm.h"
+#include "app/SponsorBanner.h"
+#include "app/Startup.h"
+#include "app/TavrinApplication.h"
+#include "data/DbError.h"
+#include "data/DBModule.h"
 
 #include <QDesktopServices>
 #include <QLabel>

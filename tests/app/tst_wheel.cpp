@@ -1,8 +1,8 @@
 // The wheel translation: the rewrite itself, and what one wheel turn does to a grid.
 
-#include "AppMessage.h"
-#include "MainForm.h"
-#include "TavrinApplication.h"
+#include "app/AppMessage.h"
+#include "app/MainForm.h"
+#include "app/TavrinApplication.h"
 
 #include <QScrollBar>
 #include <QStandardItemModel>

@@ -1,11 +1,11 @@
 // The dataset model and the grid: what the grid shows, and that the grid's current row and
 // the dataset's current row stay one whichever side moves.
 
-#include "Dataset.h"
-#include "DatasetModel.h"
-#include "DbGrid.h"
-#include "NameSearch.h"
-#include "TinyDb.h"
+#include "browse/DatasetModel.h"
+#include "browse/DbGrid.h"
+#include "browse/NameSearch.h"
+#include "data/Dataset.h"
+#include "tests/support/TinyDb.h"
 
 #include <QAbstractItemModelTester>
 #include <QHeaderView>

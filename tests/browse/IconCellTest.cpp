@@ -1,6 +1,6 @@
 // Icon cells: which file a value names, where the picture lands, and what a paint leaves.
 
-#include "IconCell.h"
+#include "browse/IconCell.h"
 
 #include <QDir>
 #include <QImage>

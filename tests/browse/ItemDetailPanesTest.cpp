@@ -1,13 +1,13 @@
 // The item detail cascade over the test fixture, and the cross-window requests.
 
-#include "Connection.h"
-#include "Dataset.h"
-#include "FakeHost.h"
-#include "Fixture.h"
-#include "Generator.h"
-#include "ItemDetailPanes.h"
-#include "LocateRequests.h"
-#include "NameSearch.h"
+#include "browse/NameSearch.h"
+#include "data/Connection.h"
+#include "data/Dataset.h"
+#include "panes/ItemDetailPanes.h"
+#include "panes/LocateRequests.h"
+#include "tests/support/FakeHost.h"
+#include "tools/gendb/Fixture.h"
+#include "tools/gendb/Generator.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

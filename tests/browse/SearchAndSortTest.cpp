@@ -1,15 +1,15 @@
 // Quick find, "clear", the type filter, header-strip sorting and the small data-aware controls,
 // driven through real widgets over a small database.
 
-#include "Dataset.h"
-#include "DatasetModel.h"
-#include "DbGrid.h"
-#include "DbLabel.h"
-#include "DbLookupComboBox.h"
-#include "DbNavigator.h"
-#include "HeaderStrip.h"
-#include "NameSearch.h"
-#include "TinyDb.h"
+#include "browse/DatasetModel.h"
+#include "browse/DbGrid.h"
+#include "browse/DbLabel.h"
+#include "browse/DbLookupComboBox.h"
+#include "browse/DbNavigator.h"
+#include "browse/HeaderStrip.h"
+#include "browse/NameSearch.h"
+#include "data/Dataset.h"
+#include "tests/support/TinyDb.h"
 
 #include <QLineEdit>
 #include <QToolButton>

@@ -1,9 +1,9 @@
 // The connection string, and what opening says about files that are not the game database.
 
-#include "Connection.h"
-#include "Dataset.h"
-#include "DbError.h"
-#include "TestDb.h"
+#include "data/Connection.h"
+#include "data/Dataset.h"
+#include "data/DbError.h"
+#include "tests/data/TestDb.h"
 
 #include <QDir>
 #include <QFile>

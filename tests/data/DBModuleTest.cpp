@@ -1,8 +1,8 @@
 // The data module's creation: the order of its steps and what a failure leaves behind.
 
-#include "DBModule.h"
-#include "DbError.h"
-#include "TestDb.h"
+#include "data/DbError.h"
+#include "data/DBModule.h"
+#include "tests/data/TestDb.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
-#include "Connection.h"
-#include "Dataset.h"
-#include "DbError.h"
-#include "TestDb.h"
+#include "data/Connection.h"
+#include "data/Dataset.h"
+#include "data/DbError.h"
+#include "tests/data/TestDb.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // Client-side filters: parsing, conversion to the column's type, and what each switch does to
 // the current row and the after-scroll handler.
 
-#include "Connection.h"
-#include "Dataset.h"
-#include "DbError.h"
-#include "TestDb.h"
+#include "data/Connection.h"
+#include "data/Dataset.h"
+#include "data/DbError.h"
+#include "tests/data/TestDb.h"
 
 #include <gtest/gtest.h>
 

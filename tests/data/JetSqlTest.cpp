@@ -1,8 +1,8 @@
 // The Jet-to-SQLite translation, case by case.
 
-#include "DbError.h"
-#include "JetSql.h"
-#include "TestDb.h"
+#include "data/DbError.h"
+#include "data/JetSql.h"
+#include "tests/data/TestDb.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // Header-strip sorts and quick-find locates on fetched rows.
 
-#include "Connection.h"
-#include "Dataset.h"
-#include "DbError.h"
-#include "TestDb.h"
+#include "data/Connection.h"
+#include "data/Dataset.h"
+#include "data/DbError.h"
+#include "tests/data/TestDb.h"
 
 #include <gtest/gtest.h>
 

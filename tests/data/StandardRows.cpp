@@ -1,4 +1,4 @@
-#include "TestDb.h"
+#include "tests/data/TestDb.h"
 
 // Small world with every case the statements distinguish: a weapon dropped in a range (2-5),
 // singly (1), never (max 0) and twice identically (UNION keeps one); a pet weapon; a shield;

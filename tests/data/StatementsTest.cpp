@@ -1,9 +1,9 @@
 // Every statement the windows run, kept in its Jet form, translated and run on the hand-made
 // rows: the result names the windows address, and the rows in the order the windows show them.
 
-#include "Connection.h"
-#include "Dataset.h"
-#include "TestDb.h"
+#include "data/Connection.h"
+#include "data/Dataset.h"
+#include "tests/data/TestDb.h"
 
 #include <gtest/gtest.h>
 

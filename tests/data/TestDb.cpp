@@ -1,4 +1,4 @@
-#include "TestDb.h"
+#include "tests/data/TestDb.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 // A game database built for one test in a temporary folder: the schema plus the rows a test
 // writes, and a connection string pointing at it.
 
-#include "Connection.h"
+#include "data/Connection.h"
 
 #include <QString>
 #include <QTemporaryDir>

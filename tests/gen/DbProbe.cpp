@@ -1,4 +1,4 @@
-#include "DbProbe.h"
+#include "tests/gen/DbProbe.h"
 
 #include <QCryptographicHash>
 #include <QFile>

@@ -1,7 +1,7 @@
 // The fixture keeps the promises of Fixture.h that other layers' tests build on.
-#include "DbProbe.h"
-#include "Fixture.h"
-#include "Generator.h"
+#include "tests/gen/DbProbe.h"
+#include "tools/gendb/Fixture.h"
+#include "tools/gendb/Generator.h"
 
 #include <QFile>
 #include <QImage>

@@ -1,5 +1,5 @@
 // Names stay unique even when the word lists are far smaller than the number of names asked for.
-#include "NameBank.h"
+#include "tools/gendb/NameBank.h"
 
 #include <gtest/gtest.h>
 #include <set>

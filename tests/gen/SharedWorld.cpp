@@ -1,7 +1,7 @@
-#include "SharedWorld.h"
+#include "tests/gen/SharedWorld.h"
 
-#include "DbProbe.h"
-#include "Generator.h"
+#include "tests/gen/DbProbe.h"
+#include "tools/gendb/Generator.h"
 
 #include <QTemporaryDir>
 #include <memory>

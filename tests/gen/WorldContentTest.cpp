@@ -1,6 +1,6 @@
 // The scale-1 world holds what every window needs, with rows that fit together.
-#include "DbProbe.h"
-#include "SharedWorld.h"
+#include "tests/gen/DbProbe.h"
+#include "tests/gen/SharedWorld.h"
 
 #include <gtest/gtest.h>
 

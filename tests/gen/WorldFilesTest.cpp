@@ -1,7 +1,7 @@
 // The generated files: icon bitmaps the rows name, determinism, and counts that grow with the scale.
-#include "DbProbe.h"
-#include "Generator.h"
-#include "SharedWorld.h"
+#include "tests/gen/DbProbe.h"
+#include "tests/gen/SharedWorld.h"
+#include "tools/gendb/Generator.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // Spawn points lie on the map's land, monsters gather in clusters, and danger grows with distance.
-#include "DbProbe.h"
-#include "SharedWorld.h"
-#include "WorldShape.h"
+#include "tests/gen/DbProbe.h"
+#include "tests/gen/SharedWorld.h"
+#include "tools/world/WorldShape.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

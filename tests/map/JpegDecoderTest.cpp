@@ -1,11 +1,11 @@
 // The JPEG decoder on the embedded map and on damaged copies of it: every damage must come back
 // as a JpegError with libjpeg's reason, never as a crash, an exit or a half-decoded picture.
 
-#include "JpegDecoder.h"
-#include "JpegError.h"
-#include "MapGeometry.h"
-#include "WorldMapJpeg.h"
-#include "WorldShape.h"
+#include "browse/JpegDecoder.h"
+#include "browse/JpegError.h"
+#include "panes/MapGeometry.h"
+#include "tools/mapgen/WorldMapJpeg.h"
+#include "tools/world/WorldShape.h"
 
 #include <gtest/gtest.h>
 

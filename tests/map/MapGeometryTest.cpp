@@ -1,8 +1,8 @@
 // Where crosses land: the frame formula at the page sizes the window uses, at the frame's corners,
 // beyond the frame, and on surfaces wide enough to overflow 32-bit arithmetic.
 
-#include "MapGeometry.h"
-#include "WorldShape.h"
+#include "panes/MapGeometry.h"
+#include "tools/world/WorldShape.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // The map widget driven offscreen over a real spawn-point dataset: crosses where the spawn points
 // are, following the filter and the widget's size; failures shown on the map, never thrown.
 
-#include "Connection.h"
-#include "Dataset.h"
-#include "JpegDecoder.h"
-#include "MapView.h"
-#include "WorldMapJpeg.h"
+#include "browse/JpegDecoder.h"
+#include "data/Connection.h"
+#include "data/Dataset.h"
+#include "panes/MapView.h"
+#include "tools/mapgen/WorldMapJpeg.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

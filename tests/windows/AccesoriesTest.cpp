@@ -1,11 +1,11 @@
 // The accessories window on the fixture database: only necklaces, rings and earrings, ordered
 // by magical defence, the body-part filter with "clear" keeping it, and the item request.
 
-#include "Accesories.h"
-#include "DbLookupComboBox.h"
-#include "Fixture.h"
-#include "HeaderStrip.h"
-#include "ItemWindowEnv.h"
+#include "browse/DbLookupComboBox.h"
+#include "browse/HeaderStrip.h"
+#include "tests/windows/ItemWindowEnv.h"
+#include "tools/gendb/Fixture.h"
+#include "windows/Accesories.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,11 +1,11 @@
 // The armor window on the fixture database: which pieces it lists and in what order, its
 // body-part filter, the item request, and which dataset each of its strips and panes drives.
 
-#include "Armor.h"
-#include "DbLookupComboBox.h"
-#include "Fixture.h"
-#include "HeaderStrip.h"
-#include "ItemWindowEnv.h"
+#include "browse/DbLookupComboBox.h"
+#include "browse/HeaderStrip.h"
+#include "tests/windows/ItemWindowEnv.h"
+#include "tools/gendb/Fixture.h"
+#include "windows/Armor.h"
 
 #include <QTabWidget>
 

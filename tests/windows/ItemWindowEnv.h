@@ -3,12 +3,12 @@
 // its data module, a main-frame stand-in that records the windows asked for, and small readers
 // of components and rows.
 
-#include "DBModule.h"
-#include "Dataset.h"
-#include "DbGrid.h"
-#include "Generator.h"
-#include "HeaderStrip.h"
-#include "NavigationHost.h"
+#include "browse/DbGrid.h"
+#include "browse/HeaderStrip.h"
+#include "data/Dataset.h"
+#include "data/DBModule.h"
+#include "panes/NavigationHost.h"
+#include "tools/gendb/Generator.h"
 
 #include <QList>
 #include <QTabWidget>

@@ -2,11 +2,11 @@
 // in any letter case), its categories, the search on the display name, the drop and spoil
 // panes of "Drop/Spoil Info" with their jumps and strips, its unsortable list, and the request.
 
-#include "DbLookupComboBox.h"
-#include "Fixture.h"
-#include "HeaderStrip.h"
-#include "ItemWindowEnv.h"
-#include "Items.h"
+#include "browse/DbLookupComboBox.h"
+#include "browse/HeaderStrip.h"
+#include "tests/windows/ItemWindowEnv.h"
+#include "tools/gendb/Fixture.h"
+#include "windows/Items.h"
 
 #include <QHeaderView>
 #include <QLineEdit>

@@ -2,18 +2,18 @@
 // search box: level bands, the cascade to the panes, the alternative-source search, the jumps
 // back to a monster and on to an item window, the monster request, and the spawn-point map.
 
-#include "DBModule.h"
-#include "Dataset.h"
-#include "DbGrid.h"
-#include "DbNavigator.h"
-#include "Fixture.h"
-#include "Generator.h"
-#include "HeaderStrip.h"
-#include "LocateRequests.h"
-#include "MapGeometry.h"
-#include "MapView.h"
-#include "Monsters.h"
-#include "NavigationHost.h"
+#include "browse/DbGrid.h"
+#include "browse/DbNavigator.h"
+#include "browse/HeaderStrip.h"
+#include "data/Dataset.h"
+#include "data/DBModule.h"
+#include "panes/LocateRequests.h"
+#include "panes/MapGeometry.h"
+#include "panes/MapView.h"
+#include "panes/NavigationHost.h"
+#include "tools/gendb/Fixture.h"
+#include "tools/gendb/Generator.h"
+#include "windows/Monsters.h"
 
 #include <QLabel>
 #include <QLineEdit>

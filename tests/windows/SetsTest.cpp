@@ -2,10 +2,10 @@
 // set (after-scroll and on entering the set grid), a set with a piece missing from armor, the
 // set-type filter with an apostrophe, quick find and "clear".
 
-#include "DbLookupComboBox.h"
-#include "Fixture.h"
-#include "ItemWindowEnv.h"
-#include "Sets.h"
+#include "browse/DbLookupComboBox.h"
+#include "tests/windows/ItemWindowEnv.h"
+#include "tools/gendb/Fixture.h"
+#include "windows/Sets.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,17 +1,17 @@
 // The weapons window on the fixture, driven as the user drives it: typing, clicking headings,
 // picking a type, double-clicking rows, arrow keys from the wheel.
 
-#include "DBModule.h"
-#include "Dataset.h"
-#include "DatasetModel.h"
-#include "DbGrid.h"
-#include "DbLabel.h"
-#include "DbLookupComboBox.h"
-#include "FakeHost.h"
-#include "Fixture.h"
-#include "Generator.h"
-#include "HeaderStrip.h"
-#include "Weapons.h"
+#include "browse/DatasetModel.h"
+#include "browse/DbGrid.h"
+#include "browse/DbLabel.h"
+#include "browse/DbLookupComboBox.h"
+#include "browse/HeaderStrip.h"
+#include "data/Dataset.h"
+#include "data/DBModule.h"
+#include "tests/support/FakeHost.h"
+#include "tools/gendb/Fixture.h"
+#include "tools/gendb/Generator.h"
+#include "windows/Weapons.h"
 
 #include <QAbstractItemView>
 #include <QLineEdit>

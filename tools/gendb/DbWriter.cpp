@@ -1,6 +1,6 @@
-#include "DbWriter.h"
+#include "tools/gendb/DbWriter.h"
 
-#include "SchemaText.h"
+#include "tools/gendb/SchemaText.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 // Creates a fresh database from the schema in a side file, fills it in one transaction and moves it
 // over the target only when everything succeeded.
 
-#include "TableInserter.h"
+#include "tools/gendb/TableInserter.h"
 
 #include <QString>
 #include <memory>

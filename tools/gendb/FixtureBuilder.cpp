@@ -1,8 +1,8 @@
 // gen::generateFixture: the rows documented in Fixture.h.
-#include "Fixture.h"
-#include "GameTables.h"
-#include "Generator.h"
-#include "IconLibrary.h"
+#include "tools/gendb/Fixture.h"
+#include "tools/gendb/GameTables.h"
+#include "tools/gendb/Generator.h"
+#include "tools/gendb/IconLibrary.h"
 
 namespace gen {
 

@@ -1,4 +1,4 @@
-#include "GameTables.h"
+#include "tools/gendb/GameTables.h"
 
 #include <cctype>
 

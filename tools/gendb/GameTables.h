@@ -2,7 +2,7 @@
 // One prepared insert per game table, plus the few multi-table rows every generator writes
 // (an item is an items row, usually an itemnames row, and for equipment a weapons or armor row).
 
-#include "DbWriter.h"
+#include "tools/gendb/DbWriter.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "IconLibrary.h"
+#include "tools/gendb/IconLibrary.h"
 
-#include "IconPainter.h"
+#include "tools/gendb/IconPainter.h"
 
 #include <QDir>
 #include <cstdio>

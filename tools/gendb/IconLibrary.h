@@ -2,7 +2,7 @@
 // The icon files a database refers to: hands out base names (no extension) and writes every named
 // picture, plus none.BMP, as a 24-bit .BMP file.
 
-#include "IconKind.h"
+#include "tools/gendb/IconKind.h"
 
 #include <QString>
 #include <map>

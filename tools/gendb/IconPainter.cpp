@@ -1,4 +1,4 @@
-#include "IconPainter.h"
+#include "tools/gendb/IconPainter.h"
 
 #include <QPainter>
 #include <QPainterPath>

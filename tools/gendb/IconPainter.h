@@ -1,7 +1,7 @@
 #pragma once
 // Draws one 32x32 icon of a kind in a variant's colours.
 
-#include "IconKind.h"
+#include "tools/gendb/IconKind.h"
 
 #include <QImage>
 

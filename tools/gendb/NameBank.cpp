@@ -1,4 +1,4 @@
-#include "NameBank.h"
+#include "tools/gendb/NameBank.h"
 
 namespace gen {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Hands out display names that have not been used yet, so lists read like a real catalogue.
 
-#include "Rng.h"
+#include "tools/gendb/Rng.h"
 
 #include <functional>
 #include <string>

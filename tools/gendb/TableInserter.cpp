@@ -1,4 +1,4 @@
-#include "TableInserter.h"
+#include "tools/gendb/TableInserter.h"
 
 #include <sqlite3.h>
 #include <stdexcept>

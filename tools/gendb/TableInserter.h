@@ -1,7 +1,7 @@
 #pragma once
 // A prepared INSERT into one table, reused for every row.
 
-#include "Cell.h"
+#include "tools/gendb/Cell.h"
 
 #include <initializer_list>
 #include <string>

@@ -1,7 +1,7 @@
 // Monsters and NPCs, what each monster drops or yields to spoiling, and where it spawns.
-#include "WorldShape.h"
-#include "WorldState.h"
-#include "Words.h"
+#include "tools/gendb/Words.h"
+#include "tools/gendb/WorldState.h"
+#include "tools/world/WorldShape.h"
 
 #include <algorithm>
 #include <cmath>

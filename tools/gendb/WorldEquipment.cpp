@@ -1,6 +1,6 @@
 // Weapons, shields, armor pieces, jewels and pet gear of the demo world.
-#include "WorldState.h"
-#include "Words.h"
+#include "tools/gendb/Words.h"
+#include "tools/gendb/WorldState.h"
 
 namespace gen {
 

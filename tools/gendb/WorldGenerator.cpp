@@ -1,6 +1,6 @@
 // gen::generateWorld: the demo world, built in a fixed order so the random stream is always the same.
-#include "Generator.h"
-#include "WorldState.h"
+#include "tools/gendb/Generator.h"
+#include "tools/gendb/WorldState.h"
 
 #include <stdexcept>
 

@@ -1,6 +1,6 @@
 // Materials, consumables and the other misc item kinds of the demo world.
-#include "WorldState.h"
-#include "Words.h"
+#include "tools/gendb/Words.h"
+#include "tools/gendb/WorldState.h"
 
 namespace gen {
 

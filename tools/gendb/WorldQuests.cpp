@@ -1,6 +1,6 @@
 // Quests with their fact rows, walkthrough text and the quest item each one hands out.
-#include "WorldState.h"
-#include "Words.h"
+#include "tools/gendb/Words.h"
+#include "tools/gendb/WorldState.h"
 
 namespace gen {
 

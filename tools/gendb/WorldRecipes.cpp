@@ -1,5 +1,5 @@
 // Recipes: which equipment is crafted, from which materials, and the recipe scrolls monsters drop.
-#include "WorldState.h"
+#include "tools/gendb/WorldState.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 // Armor sets: each set brings its own named pieces, built before the regular catalogue takes names.
-#include "WorldState.h"
-#include "Words.h"
+#include "tools/gendb/Words.h"
+#include "tools/gendb/WorldState.h"
 
 namespace gen {
 

@@ -1,6 +1,6 @@
 // The class tree (race -> class -> first -> second profession) and the skills each node learns.
-#include "WorldState.h"
-#include "Words.h"
+#include "tools/gendb/Words.h"
+#include "tools/gendb/WorldState.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,10 +2,10 @@
 // What the demo-world builders share while they fill the tables: the random stream, the names taken,
 // the icons named, and the pools of item ids that monsters drop and recipes use.
 
-#include "GameTables.h"
-#include "IconLibrary.h"
-#include "NameBank.h"
-#include "Rng.h"
+#include "tools/gendb/GameTables.h"
+#include "tools/gendb/IconLibrary.h"
+#include "tools/gendb/NameBank.h"
+#include "tools/gendb/Rng.h"
 
 #include <array>
 #include <string>

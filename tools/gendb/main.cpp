@@ -1,5 +1,5 @@
 // tavrin_gendb: writes DIR/gd.mdb and DIR/images/ for the demo world or the test fixture.
-#include "Generator.h"
+#include "tools/gendb/Generator.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -10,6 +10,6 @@ string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
 string(REGEX REPLACE "((0x[0-9a-f][0-9a-f],){16})" "\\1\n    " bytes "${bytes}")
 file(WRITE ${OUTPUT}
 "// Generated from the painted world map; do not edit.\n"
-"#include \"WorldMapJpeg.h\"\n\n"
+"#include \"tools/mapgen/WorldMapJpeg.h\"\n\n"
 "extern const unsigned char kWorldMapJpeg[] = {\n    ${bytes}\n};\n"
 "extern const size_t kWorldMapJpegSize = ${size};\n")

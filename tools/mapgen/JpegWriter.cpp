@@ -1,4 +1,4 @@
-#include "JpegWriter.h"
+#include "tools/mapgen/JpegWriter.h"
 
 #include <csetjmp>
 #include <cstdio>

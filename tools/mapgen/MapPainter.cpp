@@ -1,6 +1,6 @@
-#include "MapPainter.h"
+#include "tools/mapgen/MapPainter.h"
 
-#include "WorldShape.h"
+#include "tools/world/WorldShape.h"
 
 #include <QFont>
 #include <QPainter>

@@ -1,7 +1,7 @@
 // tavrin_mapgen OUTPUT.jpg [PREVIEW.png]: paints the world map and writes it as a JPEG.
 
-#include "JpegWriter.h"
-#include "MapPainter.h"
+#include "tools/mapgen/JpegWriter.h"
+#include "tools/mapgen/MapPainter.h"
 
 #include <QFile>
 #include <QGuiApplication>

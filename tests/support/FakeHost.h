@@ -2,7 +2,7 @@
 // A main frame stand-in that records which windows were asked for, with the requests as the new
 // window would find them.
 
-#include "NavigationHost.h"
+#include "panes/NavigationHost.h"
 
 #include <QList>
 

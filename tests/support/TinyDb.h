@@ -1,7 +1,7 @@
 #pragma once
 // A small database made for one test in a temporary folder, and datasets over it.
 
-#include "Connection.h"
+#include "data/Connection.h"
 
 #include <QString>
 #include <QTemporaryDir>

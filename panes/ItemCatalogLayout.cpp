@@ -1,12 +1,12 @@
-#include "ItemCatalogLayout.h"
+#include "panes/ItemCatalogLayout.h"
 
-#include "Dataset.h"
-#include "DbGrid.h"
-#include "HeaderStrip.h"
-#include "ItemDetailPanes.h"
-#include "MonsterPane.h"
-#include "StripGridPage.h"
-#include "UiFont.h"
+#include "browse/DbGrid.h"
+#include "browse/HeaderStrip.h"
+#include "browse/StripGridPage.h"
+#include "browse/UiFont.h"
+#include "data/Dataset.h"
+#include "panes/ItemDetailPanes.h"
+#include "panes/MonsterPane.h"
 
 #include <QSplitter>
 #include <QTabBar>

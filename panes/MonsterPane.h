@@ -2,7 +2,7 @@
 // The monster source panes of the item and recipe windows: "Lvl", "Monster Name", optionally
 // "Item Name", "Chance" and "Quantity" over a drop- or spoil-source query.
 
-#include "GridColumn.h"
+#include "browse/GridColumn.h"
 
 #include <QVector>
 

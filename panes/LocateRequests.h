@@ -2,7 +2,7 @@
 // Cross-window jumps: raising a pending-locate request and opening the target window, and
 // consuming a request while a window is being created.
 
-#include "NavigationHost.h"
+#include "panes/NavigationHost.h"
 
 #include <QString>
 

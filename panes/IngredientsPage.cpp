@@ -1,11 +1,11 @@
-#include "IngredientsPage.h"
+#include "panes/IngredientsPage.h"
 
-#include "DbGrid.h"
-#include "DbLabel.h"
-#include "HeaderStrip.h"
-#include "ItemDetailPanes.h"
-#include "MonsterPane.h"
-#include "UiFont.h"
+#include "browse/DbGrid.h"
+#include "browse/DbLabel.h"
+#include "browse/HeaderStrip.h"
+#include "browse/UiFont.h"
+#include "panes/ItemDetailPanes.h"
+#include "panes/MonsterPane.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -4,8 +4,8 @@
 // double-clicks, the heading clicks and the after-scroll cascade (the tool bars bring their own).
 // A window gives its statements, columns and captions and runs FormCreate.
 
-#include "ItemCatalogLayout.h"
-#include "ItemDetailPanes.h"
+#include "panes/ItemCatalogLayout.h"
+#include "panes/ItemDetailPanes.h"
 
 #include <QObject>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "MapGeometry.h"
+#include "panes/MapGeometry.h"
 
 #include <algorithm>
 

@@ -1,12 +1,12 @@
-#include "ItemCatalog.h"
+#include "panes/ItemCatalog.h"
 
-#include "Dataset.h"
-#include "DbGrid.h"
-#include "HeaderStrip.h"
-#include "LocateRequests.h"
-#include "NamedQuery.h"
-#include "NavigationHost.h"
-#include "StripGridPage.h"
+#include "browse/DbGrid.h"
+#include "browse/HeaderStrip.h"
+#include "browse/NamedQuery.h"
+#include "browse/StripGridPage.h"
+#include "data/Dataset.h"
+#include "panes/LocateRequests.h"
+#include "panes/NavigationHost.h"
 
 ItemCatalog::ItemCatalog(NavigationHost& host, Connection& connection, const ItemCatalogDefinition& definition,
                          QWidget& form)

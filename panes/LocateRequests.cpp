@@ -1,6 +1,6 @@
-#include "LocateRequests.h"
+#include "panes/LocateRequests.h"
 
-#include "Dataset.h"
+#include "data/Dataset.h"
 
 namespace {
 bool consume(bool& pending, QString& id, Dataset& list, const QString& keyField)

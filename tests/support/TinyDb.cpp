@@ -1,6 +1,6 @@
-#include "TinyDb.h"
+#include "tests/support/TinyDb.h"
 
-#include "Dataset.h"
+#include "data/Dataset.h"
 
 #include <sqlite3.h>
 

@@ -1,7 +1,7 @@
-#include "ItemDetailPanes.h"
+#include "panes/ItemDetailPanes.h"
 
-#include "Dataset.h"
-#include "NameSearch.h"
+#include "browse/NameSearch.h"
+#include "data/Dataset.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
-#include "MonsterPane.h"
+#include "panes/MonsterPane.h"
 
-#include "DbGrid.h"
-#include "UiFont.h"
+#include "browse/DbGrid.h"
+#include "browse/UiFont.h"
 
 QVector<GridColumn> monsterPaneColumns(bool withItemName, int chanceWidth)
 {

@@ -1,11 +1,11 @@
-#include "MapView.h"
+#include "panes/MapView.h"
 
-#include "Dataset.h"
-#include "DbError.h"
-#include "JpegDecoder.h"
-#include "JpegError.h"
-#include "MapGeometry.h"
-#include "WorldMapJpeg.h"
+#include "browse/JpegDecoder.h"
+#include "browse/JpegError.h"
+#include "data/Dataset.h"
+#include "data/DbError.h"
+#include "panes/MapGeometry.h"
+#include "tools/mapgen/WorldMapJpeg.h"
 
 #include <QPainter>
 #include <QtDebug>

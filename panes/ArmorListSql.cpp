@@ -1,4 +1,4 @@
-#include "ArmorListSql.h"
+#include "panes/ArmorListSql.h"
 
 QString armorListSql(const QStringList& bodyParts, const QString& orderBy)
 {

@@ -4,10 +4,10 @@
 // drops "Drop/Spoil Info") and the "Ingredients" page. A window gives its values; the layout
 // builds, names and binds the components, and the window connects its own handlers to them.
 
-#include "BrowseToolBars.h"
-#include "GridColumn.h"
-#include "IngredientsPage.h"
-#include "UiFont.h"
+#include "browse/BrowseToolBars.h"
+#include "browse/GridColumn.h"
+#include "browse/UiFont.h"
+#include "panes/IngredientsPage.h"
 
 #include <QColor>
 #include <QFont>
