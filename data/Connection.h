@@ -4,6 +4,7 @@
 // name gd.mdb) and is never created when it is absent.
 
 #include <QString>
+#include <QtGlobal>
 
 struct sqlite3;
 
@@ -31,7 +32,14 @@ public:
     /// The open handle (opens first when closed).
     sqlite3* handle();
 
+    /// Counts the writes made through this connection. Rows fetched once and shared between
+    /// datasets hold only for the count they were fetched at; every writer calls noteWrite()
+    /// after a write succeeds.
+    quint64 writeCount() const { return m_writeCount; }
+    void noteWrite() { ++m_writeCount; }
+
 private:
     QString m_connectionString;
     sqlite3* m_db = nullptr;
+    quint64 m_writeCount = 0;
 };
