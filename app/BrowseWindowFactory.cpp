@@ -6,6 +6,7 @@
 #include "windows/Items.h"
 #include "windows/Monsters.h"
 #include "windows/Sets.h"
+#include "windows/Skils.h"
 #include "windows/Weapons.h"
 
 #include <QWidget>
@@ -28,9 +29,10 @@ QWidget* createBrowseWindow(WindowKind kind, NavigationHost& host)
         return new TItemsForm(host, db);
     case WindowKind::Monsters:
         return new TMonstersForm(host, db);
+    case WindowKind::Skills:
+        return new TSkilsForm(host, db);
     // Not built yet: their commands open nothing.
     case WindowKind::Recipes:
-    case WindowKind::Skills:
     case WindowKind::Quests:
     case WindowKind::DbMaintain:
         break;
