@@ -5,6 +5,7 @@
 #include "windows/Armor.h"
 #include "windows/Items.h"
 #include "windows/Monsters.h"
+#include "windows/Quest.h"
 #include "windows/Sets.h"
 #include "windows/Skils.h"
 #include "windows/Weapons.h"
@@ -31,9 +32,10 @@ QWidget* createBrowseWindow(WindowKind kind, NavigationHost& host)
         return new TMonstersForm(host, db);
     case WindowKind::Skills:
         return new TSkilsForm(host, db);
+    case WindowKind::Quests:
+        return new TQuestForm(host, db);
     // Not built yet: their commands open nothing.
     case WindowKind::Recipes:
-    case WindowKind::Quests:
     case WindowKind::DbMaintain:
         break;
     }

@@ -124,7 +124,7 @@ inline constexpr int kHumanSquire = 9;                // parents "Human"; learns
 inline constexpr int kHumanFighterSkillRows = 4;
 
 // ---- Quests ----
-inline constexpr int kLostCaravan = 1;                // questnames + quests + questdetails rows
+inline constexpr int kLostCaravan = 1;                // questnames + quests + two questdetails rows
 inline constexpr char kLostCaravanName[] = "The Lost Caravan";
 inline constexpr int kWolvesAtTheGate = 2;            // no questdetails row
 inline constexpr int kSilentBell = 3;                 // no quests row

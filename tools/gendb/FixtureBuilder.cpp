@@ -183,6 +183,7 @@ void fixtureSkillsAndQuests(GameTables& t)
     t.quests->insert({kLostCaravan, "10-20", "All", "All", "No", "Village of Brenn", 5000, 1200});
     t.quests->insert({kWolvesAtTheGate, "5-15", "Human", "Fighter", "Yes", "Eastgate", 2500, 600});
     t.questdetails->insert({kLostCaravan, "Speak to Captain Hale, then search the road for the lost wagons."});
+    t.questdetails->insert({kLostCaravan, "Bring the wagon master's log back to Captain Hale."});
     t.questdetails->insert({kSilentBell, "Climb the tower and find what stops the bell."});
 }
 
