@@ -5,13 +5,12 @@
 #include "browse/HandlerGuard.h"
 #include "browse/NamedQuery.h"
 #include "browse/NameSearch.h"
-#include "browse/RowWrapLayout.h"
 #include "browse/UiFont.h"
+#include "browse/WrapBar.h"
 #include "data/Dataset.h"
 #include "data/DBModule.h"
 
 #include <QCheckBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QStringList>
 #include <QVBoxLayout>
@@ -23,43 +22,13 @@ const QString kName = QStringLiteral("name");
 const QString kId = QStringLiteral("id");
 constexpr int kControlHeight = 24;
 
-// A bar whose controls wrap onto further rows rather than being cut off when the window narrows.
-QWidget* wrapBar(const char* name, QWidget* parent, RowWrapLayout** layout)
+DbLookupComboBox* selector(const char* name, int width, const QFont& font)
 {
-    auto* bar = new QWidget(parent);
-    bar->setObjectName(QLatin1String(name));
-    *layout = new RowWrapLayout(bar);
-    (*layout)->setContentsMargins(8, 3, 4, 3);
-    return bar;
-}
-
-QLabel* barLabel(const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setFont(uiFont(kTahoma, 13, true));
-    return label;
-}
-
-DbLookupComboBox* selector(const char* name, int width, const QFont& font, QWidget* parent)
-{
-    auto* box = new DbLookupComboBox(parent);
+    auto* box = new DbLookupComboBox;
     box->setObjectName(QLatin1String(name));
     box->setFixedSize(width, kControlHeight);
     box->setFont(font);
     return box;
-}
-
-// A caption and its selector, kept on one row together.
-QWidget* selectorGroup(const QString& caption, DbLookupComboBox* box, QWidget* parent)
-{
-    auto* group = new QWidget(parent);
-    auto* layout = new QHBoxLayout(group);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(4);
-    layout->addWidget(barLabel(caption, group));
-    box->setParent(group);
-    layout->addWidget(box);
-    return group;
 }
 
 // close, set the one text parameter, open again: the statement runs anew.
@@ -144,33 +113,36 @@ QString TSkilsForm::levelSql() { return QStringLiteral("SELECT DISTINCT `level` 
 
 void TSkilsForm::buildSelectorBar()
 {
-    RowWrapLayout* layout = nullptr;
-    m_selectorBar = wrapBar("ToolBar1", this, &layout);
+    m_selectorBar = new WrapBar(this);
+    m_selectorBar->setObjectName(QStringLiteral("ToolBar1"));
     const QFont font = uiFont(kTahoma, 13, true);
-    m_race = selector("Race", 156, font, m_selectorBar);
-    m_clas = selector("Clas", 145, font, m_selectorBar);
-    m_firstProf = selector("FirstProf", 145, font, m_selectorBar);
-    m_secondProf = selector("SecondProf", 145, font, m_selectorBar);
-    layout->addWidget(selectorGroup(QStringLiteral("Race: "), m_race, m_selectorBar));
-    layout->addWidget(selectorGroup(QStringLiteral("Clas:"), m_clas, m_selectorBar));
-    layout->addRowBreak();
-    layout->addWidget(selectorGroup(QStringLiteral("First Profesion:"), m_firstProf, m_selectorBar));
-    layout->addWidget(selectorGroup(QStringLiteral("Second Profesion:"), m_secondProf, m_selectorBar));
+    m_race = selector("Race", 156, font);
+    m_clas = selector("Clas", 145, font);
+    m_firstProf = selector("FirstProf", 145, font);
+    m_secondProf = selector("SecondProf", 145, font);
+    m_selectorBar->addCaptioned(QStringLiteral("Race: "), font, m_race);
+    m_selectorBar->addCaptioned(QStringLiteral("Clas:"), font, m_clas);
+    m_selectorBar->addRowBreak();
+    m_selectorBar->addCaptioned(QStringLiteral("First Profesion:"), font, m_firstProf);
+    m_selectorBar->addCaptioned(QStringLiteral("Second Profesion:"), font, m_secondProf);
 }
 
 void TSkilsForm::buildLevelBar()
 {
-    RowWrapLayout* layout = nullptr;
-    m_levelBar = wrapBar("elf", this, &layout);
-    m_lvlFilter = selector("LvlFilter", 145, font(), m_levelBar);
+    m_levelBar = new WrapBar(this);
+    m_levelBar->setObjectName(QStringLiteral("elf"));
+    const QFont bold = uiFont(kTahoma, 13, true);
+    auto* caption = new QLabel(QStringLiteral("Lvl Filter:"));
+    caption->setFont(bold);
+    m_lvlFilter = selector("LvlFilter", 145, font());
     m_lvlFilter->setFixedHeight(21);
-    m_applyFilter = new QCheckBox(QStringLiteral("Apply filter"), m_levelBar);
+    m_applyFilter = new QCheckBox(QStringLiteral("Apply filter"));
     m_applyFilter->setObjectName(QStringLiteral("CheckBox1"));
-    m_applyFilter->setFont(uiFont(kTahoma, 13, true));
+    m_applyFilter->setFont(bold);
     m_applyFilter->setFixedSize(101, kControlHeight);
-    layout->addWidget(barLabel(QStringLiteral("Lvl Filter:"), m_levelBar));
-    layout->addWidget(m_lvlFilter);
-    layout->addWidget(m_applyFilter);
+    m_levelBar->addControl(caption);
+    m_levelBar->addControl(m_lvlFilter);
+    m_levelBar->addControl(m_applyFilter);
 }
 
 void TSkilsForm::buildGrid(const QString& exeFolder)

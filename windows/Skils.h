@@ -12,6 +12,7 @@ class DbLookupComboBox;
 class NavigationHost;
 class QCheckBox;
 class TDBModule;
+class WrapBar;
 
 class TSkilsForm : public QWidget {
     Q_OBJECT
@@ -54,12 +55,12 @@ private:
     Dataset* m_skills = nullptr;       // ADOSkils
     Dataset* m_levels = nullptr;       // ADOLvl
 
-    QWidget* m_selectorBar = nullptr;        // ToolBar1
+    WrapBar* m_selectorBar = nullptr;        // ToolBar1
     DbLookupComboBox* m_race = nullptr;      // Race
     DbLookupComboBox* m_clas = nullptr;      // Clas
     DbLookupComboBox* m_firstProf = nullptr; // FirstProf
     DbLookupComboBox* m_secondProf = nullptr;  // SecondProf
-    QWidget* m_levelBar = nullptr;           // elf
+    WrapBar* m_levelBar = nullptr;           // elf
     DbLookupComboBox* m_lvlFilter = nullptr; // LvlFilter
     QCheckBox* m_applyFilter = nullptr;      // CheckBox1
     DbGrid* m_grid = nullptr;                // DBGrid1

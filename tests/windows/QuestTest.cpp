@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSplitter>
-#include <QToolBar>
 #include <QToolButton>
 
 using namespace itemenv;
@@ -29,6 +28,7 @@ private slots:
 
     void detailSetsFollowTheQuest();
     void memosAndGridKeepTheirPlaces();
+    void narrowWindowKeepsEveryFact();
     void quickFindAndClear();
 
 private:
@@ -87,7 +87,7 @@ void QuestTest::detailSetsFollowTheQuest()
     QCOMPARE(memoText(*form, "DBMemo2"), QStringLiteral("Climb the tower and find what stops the bell."));
     QCOMPARE(facts(*form), QStringList(7, QString()));
     QStringList captions;
-    for (QLabel* label : part<QToolBar>(*form, QStringLiteral("ToolBar3"))->findChildren<QLabel*>())
+    for (QLabel* label : part<QWidget>(*form, QStringLiteral("ToolBar3"))->findChildren<QLabel*>())
         if (!qobject_cast<DbLabel*>(label))
             captions << label->text();
     QCOMPARE(captions, QStringList({"Lvl: ", "Race: ", "Class: ", "Repeatable: ", "Start location: ", "Reward EXP: ",
@@ -121,6 +121,23 @@ void QuestTest::memosAndGridKeepTheirPlaces()
     QTest::keyClicks(description, QStringLiteral("xyz"));
     QCOMPARE(description->toPlainText(), before);
     QCOMPARE(description->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+}
+
+void QuestTest::narrowWindowKeepsEveryFact()
+{
+    auto form = open();
+    for (int width : {900, 560, 400}) {
+        form->resize(width, 600);
+        QApplication::processEvents();
+        for (const QString& field : kFactFields) {
+            auto* value = part<DbLabel>(*form, field);
+            const QRect place(value->mapTo(form.get(), QPoint(0, 0)), value->size());
+            QVERIFY2(value->isVisible() && form->rect().contains(place), qPrintable(QStringLiteral("%1 cut at width %2").arg(field).arg(width)));
+        }
+        const QWidget* grid = part<DbGrid>(*form, QStringLiteral("DBGrid1"));
+        QVERIFY(grid->mapTo(form.get(), QPoint(0, 0)).y() >=
+                part<DbLabel>(*form, QStringLiteral("adena"))->mapTo(form.get(), QPoint(0, 0)).y() + 10);
+    }
 }
 
 void QuestTest::quickFindAndClear()
