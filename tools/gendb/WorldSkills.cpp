@@ -101,13 +101,15 @@ void buildSkills(WorldState& w)
                                  : g.pick(words::kSkillNouns) + " of " + g.pick(words::kEpithets);
         });
         const std::string icon = w.icons.name(IconKind::Skill, rng.range(1, 60));
+        // A passive skill raises one attribute, more with each level.
+        const std::string stat = rng.pick(words::kStats);
         const int range = active ? rng.pick(std::vector<int>{40, 150, 600, 900}) : -1;
         const double reuse = active ? std::round(rng.real(2, 300) * 10) / 10 : 0.0;
         const double cast = active ? std::round(rng.real(0, 6.5) * 100) / 100 : 0.0;
         for (int l = 1; l <= levels; ++l) {
             w.tables.skills->insert({s, l, active ? 1 : 0, range, reuse, cast, icon, active ? 5 + l * 3 : 0});
             const std::string effect = active ? activeEffect(name, l)
-                                              : "Raises the user's " + rng.pick(words::kStats) + " by " +
+                                              : "Raises the user's " + stat + " by " +
                                                     std::to_string(l * 2) + ".";
             w.tables.skillnames->insert({s, l, name, effect});
         }
