@@ -1,7 +1,5 @@
 #include "browse/DbMemo.h"
 
-#include "data/Dataset.h"
-
 #include <QScrollBar>
 
 DbMemo::DbMemo(QWidget* parent) : QPlainTextEdit(parent)
@@ -14,23 +12,13 @@ DbMemo::DbMemo(QWidget* parent) : QPlainTextEdit(parent)
     setUndoRedoEnabled(false);
 }
 
-void DbMemo::bind(Dataset& dataset, const QString& field)
-{
-    disconnect(m_rowsConnection);
-    disconnect(m_currentConnection);
-    m_dataset = &dataset;
-    m_field = field;
-    m_rowsConnection = connect(&dataset, &Dataset::rowsChanged, this, &DbMemo::refresh);
-    m_currentConnection = connect(&dataset, &Dataset::currentChanged, this, &DbMemo::refresh);
-    refresh();
-}
+void DbMemo::bind(Dataset& dataset, const QString& field) { m_link.bind(dataset, field); }
 
-QString DbMemo::field() const { return m_field; }
+QString DbMemo::field() const { return m_link.field(); }
 
 void DbMemo::refresh()
 {
-    const bool hasRow = m_dataset && m_dataset->isOpen() && !m_dataset->isEmpty();
-    QString text = hasRow ? m_dataset->asText(m_field) : QString();
+    QString text = m_link.text();
     // Stored texts break lines with CR LF; a lone CR would show as a box.
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));

@@ -1,6 +1,8 @@
 #pragma once
 // A read-only memo showing one text field of a dataset's current row, with a vertical scroll bar.
 
+#include "browse/FieldLink.h"
+
 #include <QPlainTextEdit>
 
 class Dataset;
@@ -18,8 +20,5 @@ public:
 private:
     void refresh();
 
-    Dataset* m_dataset = nullptr;
-    QString m_field;
-    QMetaObject::Connection m_rowsConnection;
-    QMetaObject::Connection m_currentConnection;
+    FieldLink m_link{this, [this] { refresh(); }};
 };

@@ -206,9 +206,7 @@ void TSkilsForm::ClasClick()
     if (m_clas->text().isEmpty())
         return;
     reopen(*m_firstProfs, kParents, m_clas->text());
-    const QString classId = m_classes->asText(kId);
-    LoadSkills(classId);
-    LoadLevels(classId);
+    showNode(*m_classes);
     m_secondProfs->close();
 }
 
@@ -217,16 +215,20 @@ void TSkilsForm::FirstProfClick()
     if (m_firstProf->text().isEmpty())
         return;
     reopen(*m_secondProfs, kParents, m_firstProf->text());
-    const QString classId = m_firstProfs->asText(kId);
-    LoadSkills(classId);
-    LoadLevels(classId);
+    showNode(*m_firstProfs);
 }
 
 void TSkilsForm::SecondProfClick()
 {
     if (m_secondProf->text().isEmpty())
         return;
-    const QString classId = m_secondProfs->asText(kId);
+    showNode(*m_secondProfs);
+}
+
+void TSkilsForm::showNode(const Dataset& nodes)
+{
+    // The picked node is the list's current row; its id goes as decimal text.
+    const QString classId = nodes.asText(kId);
     LoadSkills(classId);
     LoadLevels(classId);
 }

@@ -43,6 +43,7 @@ private:
     void ClasClick();
     void FirstProfClick();
     void SecondProfClick();
+    void showNode(const Dataset& nodes);
     void LoadSkills(const QString& classId);
     void LoadLevels(const QString& classId);
     void CheckBox1Click();

@@ -3,6 +3,7 @@
 // gd.mdb and images/; default: the program's own folder), its data module opened once, a main
 // frame that opens nothing, and the offscreen main().
 
+#include "data/Dataset.h"
 #include "data/DBModule.h"
 #include "panes/NavigationHost.h"
 
@@ -34,6 +35,24 @@ inline TDBModule& module()
         opened = true;
     }
     return db;
+}
+
+/// One step down the form's list of this name per iteration, wrapping at its end, so that every
+/// step is a real change of the current row with all the after-scroll work it brings.
+inline void stepThroughList(benchmark::State& state, QObject& form, const QString& listName)
+{
+    auto* rows = form.findChild<Dataset*>(listName);
+    if (!rows || rows->recordCount() < 2) {
+        state.SkipWithError("the list has fewer than two rows");
+        return;
+    }
+    for (auto _ : state) {
+        if (rows->recNo() + 1 >= rows->recordCount())
+            rows->first();
+        else
+            rows->next();
+    }
+    state.counters["rows"] = rows->recordCount();
 }
 
 /// Runs the registered benchmarks under an application on the offscreen platform (unless

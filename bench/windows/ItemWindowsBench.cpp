@@ -40,18 +40,7 @@ template <typename Form> void BM_SelectionChange(benchmark::State& state)
 {
     NoHost host;
     Form form(host, module());
-    Dataset* rows = form.template findChild<Dataset*>(QLatin1String(mainList<Form>()));
-    if (!rows || rows->recordCount() < 2) {
-        state.SkipWithError("list has fewer than two rows");
-        return;
-    }
-    for (auto _ : state) {
-        if (rows->recNo() + 1 >= rows->recordCount())
-            rows->first();
-        else
-            rows->next();
-    }
-    state.counters["rows"] = rows->recordCount();
+    stepThroughList(state, form, QLatin1String(mainList<Form>()));
 }
 
 } // namespace

@@ -93,18 +93,7 @@ void BM_QuestSelectionChange(benchmark::State& state)
 {
     NoHost host;
     TQuestForm form(host, module());
-    auto* quests = form.findChild<Dataset*>(QStringLiteral("Quest"));
-    if (!quests || quests->recordCount() < 2) {
-        state.SkipWithError("fewer than two quests");
-        return;
-    }
-    for (auto _ : state) {
-        if (quests->recNo() + 1 >= quests->recordCount())
-            quests->first();
-        else
-            quests->next();
-    }
-    state.counters["quests"] = quests->recordCount();
+    stepThroughList(state, form, QStringLiteral("Quest"));
 }
 
 } // namespace
