@@ -5,7 +5,9 @@
 #include "windows/Armor.h"
 #include "windows/Items.h"
 #include "windows/Monsters.h"
+#include "windows/Quest.h"
 #include "windows/Sets.h"
+#include "windows/Skils.h"
 #include "windows/Weapons.h"
 
 #include <QWidget>
@@ -28,10 +30,12 @@ QWidget* createBrowseWindow(WindowKind kind, NavigationHost& host)
         return new TItemsForm(host, db);
     case WindowKind::Monsters:
         return new TMonstersForm(host, db);
+    case WindowKind::Skills:
+        return new TSkilsForm(host, db);
+    case WindowKind::Quests:
+        return new TQuestForm(host, db);
     // Not built yet: their commands open nothing.
     case WindowKind::Recipes:
-    case WindowKind::Skills:
-    case WindowKind::Quests:
     case WindowKind::DbMaintain:
         break;
     }

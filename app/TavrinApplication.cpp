@@ -1,10 +1,15 @@
 #include "app/TavrinApplication.h"
 
 #include "app/ErrorReport.h"
+#include "browse/HandlerGuard.h"
 
 #include <exception>
 
-TavrinApplication::TavrinApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+TavrinApplication::TavrinApplication(int& argc, char** argv) : QApplication(argc, argv)
+{
+    // Handlers that guard themselves report through the same error box.
+    setFailureReport(&reportError);
+}
 
 bool TavrinApplication::notify(QObject* receiver, QEvent* event)
 {

@@ -3,6 +3,7 @@
 #include "browse/DbLookupComboBox.h"
 #include "browse/DbNavigator.h"
 #include "browse/NameSearch.h"
+#include "browse/QuickFindBar.h"
 #include "browse/UiFont.h"
 
 #include <QLabel>
@@ -52,23 +53,10 @@ BrowseToolBars::BrowseToolBars(const TypeBarOptions& options, QWidget* parent)
     m_navigator->setObjectName(QStringLiteral("DBNavigator1"));
     m_typeBar->addWidget(m_navigator);
 
-    m_findBar = toolBar("ToolBar2", 31, parent);
-    m_findBar->addWidget(toolLabel(QStringLiteral("Quick Find"), m_findBar));
-    m_findBar->addSeparator();
-    m_search = new QLineEdit(m_findBar);
-    m_search->setObjectName(QStringLiteral("Edit1"));
-    m_search->setFixedWidth(183);
-    m_search->setMinimumHeight(24);
-    m_search->setFont(uiFont(kTahoma, 13));
-    m_findBar->addWidget(m_search);
-    m_findBar->addSeparator();
-    m_clear = new QPushButton(QStringLiteral("clear"), m_findBar);
-    m_clear->setObjectName(QStringLiteral("Button1"));
-    m_clear->setToolTip(QStringLiteral("Clear field"));
-    m_clear->setStatusTip(QStringLiteral("Clear field"));
-    m_clear->setFixedSize(43, 24);
-    m_clear->setFont(uiFont(kSansSerif, 13));
-    m_findBar->addWidget(m_clear);
+    const QuickFindBar find(parent);
+    m_findBar = find.bar();
+    m_search = find.search();
+    m_clear = find.clear();
 }
 
 void BrowseToolBars::bindList(Dataset& list, Dataset& types, const QString& typeField, const QString& typePrefix,

@@ -1,7 +1,6 @@
 #include "browse/DbLabel.h"
 
 #include "browse/UiFont.h"
-#include "data/Dataset.h"
 
 DbLabel::DbLabel(QWidget* parent) : QLabel(parent)
 {
@@ -14,23 +13,13 @@ DbLabel::DbLabel(QWidget* parent) : QLabel(parent)
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
 }
 
-void DbLabel::bind(Dataset& dataset, const QString& field)
-{
-    disconnect(m_rowsConnection);
-    disconnect(m_currentConnection);
-    m_dataset = &dataset;
-    m_field = field;
-    m_rowsConnection = connect(&dataset, &Dataset::rowsChanged, this, &DbLabel::refresh);
-    m_currentConnection = connect(&dataset, &Dataset::currentChanged, this, &DbLabel::refresh);
-    refresh();
-}
+void DbLabel::bind(Dataset& dataset, const QString& field) { m_link.bind(dataset, field); }
 
-QString DbLabel::field() const { return m_field; }
+QString DbLabel::field() const { return m_link.field(); }
 
 void DbLabel::refresh()
 {
-    const bool hasRow = m_dataset && m_dataset->isOpen() && !m_dataset->isEmpty();
-    setText(hasRow ? m_dataset->asText(m_field) : QString());
+    setText(m_link.text());
     adjustSize();
     updateGeometry();
 }

@@ -1,6 +1,8 @@
 #pragma once
 // A label showing one field of a dataset's current row, red and bold, sized to its text.
 
+#include "browse/FieldLink.h"
+
 #include <QLabel>
 
 class Dataset;
@@ -17,8 +19,5 @@ public:
 private:
     void refresh();
 
-    Dataset* m_dataset = nullptr;
-    QString m_field;
-    QMetaObject::Connection m_rowsConnection;
-    QMetaObject::Connection m_currentConnection;
+    FieldLink m_link{this, [this] { refresh(); }};
 };

@@ -15,7 +15,7 @@ DbLookupComboBox::DbLookupComboBox(QWidget* parent) : QComboBox(parent)
     // A list-style popup honours the row count in every style.
     setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    connect(this, &QComboBox::activated, this, [this](int) { emit picked(text()); });
+    connect(this, &QComboBox::activated, this, &DbLookupComboBox::pick);
 }
 
 void DbLookupComboBox::setListSource(Dataset& dataset, const QString& field)
@@ -28,6 +28,8 @@ void DbLookupComboBox::setListSource(Dataset& dataset, const QString& field)
 }
 
 QString DbLookupComboBox::text() const { return currentIndex() < 0 ? QString() : currentText(); }
+
+QString DbLookupComboBox::lastPick() const { return m_lastPick; }
 
 void DbLookupComboBox::setDropDownRightAligned(bool on) { m_rightAligned = on; }
 
@@ -44,9 +46,17 @@ void DbLookupComboBox::showPopup()
         popup->move(right - popup->width(), popup->y());
 }
 
+void DbLookupComboBox::pick(int index)
+{
+    m_lastPick = itemText(index);
+    // Entries stand in the dataset's order, so the entry's index is the row's position.
+    if (m_dataset && m_dataset->isOpen() && index >= 0 && index < m_dataset->recordCount())
+        m_dataset->moveTo(index);
+    emit picked(text());
+}
+
 void DbLookupComboBox::refill()
 {
-    const QString shown = text();
     clear();
     if (!m_dataset || !m_dataset->isOpen())
         return;
@@ -56,5 +66,8 @@ void DbLookupComboBox::refill()
     for (int row = 0; row < m_dataset->recordCount(); ++row)
         values.append(m_dataset->displayText(row, column));
     addItems(values);
-    setCurrentIndex(shown.isEmpty() ? -1 : findText(shown));
+    const int shown = m_lastPick.isEmpty() ? -1 : findText(m_lastPick);
+    setCurrentIndex(shown);
+    if (shown >= 0)
+        m_dataset->moveTo(shown);
 }

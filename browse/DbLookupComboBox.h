@@ -1,6 +1,8 @@
 #pragma once
 // Drop-down list of the values of one dataset column, in the dataset's order. It starts with no
-// entry shown; picking an entry emits picked().
+// entry shown; picking an entry makes that row the dataset's current row and emits picked(). The
+// list remembers its last pick: while the dataset is closed it shows nothing, and when the rows
+// are read again it shows the pick again if they hold it (that row becomes current).
 
 #include <QComboBox>
 
@@ -13,8 +15,10 @@ public:
 
     /// Lists the field's values of the dataset's rows (not owned); refills when its rows change.
     void setListSource(Dataset& dataset, const QString& field);
-    /// The displayed text of the chosen entry; empty while none is chosen.
+    /// The displayed text of the chosen entry; empty while none is shown.
     QString text() const;
+    /// The text last picked, shown or not; empty before the first pick.
+    QString lastPick() const;
     /// Aligns the drop-down's right edge with the box's when the list is wider than the box.
     void setDropDownRightAligned(bool on);
 
@@ -25,10 +29,12 @@ signals:
     void picked(const QString& text);
 
 private:
+    void pick(int index);
     void refill();
 
     Dataset* m_dataset = nullptr;
     QString m_field;
+    QString m_lastPick;
     bool m_rightAligned = false;
     QMetaObject::Connection m_rowsConnection;
 };

@@ -72,6 +72,13 @@ void DbNavigator::setDataset(Dataset& dataset)
 
 QToolButton* DbNavigator::button(Button which) const { return m_buttons[which]; }
 
+void DbNavigator::setNavigatorWidth(int width)
+{
+    for (QToolButton* button : m_buttons)
+        button->setFixedSize(width / 4, kButtonHeight);
+    setFixedSize(width / 4 * 4, kButtonHeight);
+}
+
 void DbNavigator::press(Button which)
 {
     if (!m_dataset || !m_dataset->isOpen())

@@ -16,6 +16,8 @@ public:
     /// Binds to a dataset (not owned; it must outlive the navigator).
     void setDataset(Dataset& dataset);
     QToolButton* button(Button which) const;
+    /// Shares this width among the four buttons (108 by default).
+    void setNavigatorWidth(int width);
 
 private:
     void press(Button which);

@@ -114,14 +114,17 @@ inline constexpr int kKnight = 5;                     // parents "Human Fighter"
 inline constexpr int kWarmaster = 6;                  // parents "Warlord"
 inline constexpr int kPaladin = 7;                    // parents "Knight"
 inline constexpr int kSylvan = 8;                     // race without classes
+inline constexpr int kHumanSquire = 9;                // parents "Human"; learns nothing
+// Classes of Human in natural order: Human Fighter, Human Mystic, Human Squire.
 // Skills (skil_id: levels): 1 "Power Strike": 1-3; 2 "Shield Bash": 1; 3 "Battle Cry" (passive): 1-2;
-// 4 "Mending Light": 1.
+// 4 "Mending Light": 1; 5 "Holy Blade": 1-2; 6 "Aegis" (passive, icon ""): 1.
 // gainskills of kHumanFighter: (1,1) at 5, (1,2) at 10, (3,1) at 10, (1,3) at 15.
 // gainskills of kKnight: (2,1) at 20, (3,2) at 25.  kHumanMystic: (4,1) at 5.
+// gainskills of kPaladin, stored in this order: (5,2) at 52, (6,1) at 44, (5,1) at 48, (4,1) at 40.
 inline constexpr int kHumanFighterSkillRows = 4;
 
 // ---- Quests ----
-inline constexpr int kLostCaravan = 1;                // questnames + quests + questdetails rows
+inline constexpr int kLostCaravan = 1;                // questnames + quests + two questdetails rows
 inline constexpr char kLostCaravanName[] = "The Lost Caravan";
 inline constexpr int kWolvesAtTheGate = 2;            // no questdetails row
 inline constexpr int kSilentBell = 3;                 // no quests row

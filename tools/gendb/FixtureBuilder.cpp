@@ -146,6 +146,7 @@ void fixtureSkillsAndQuests(GameTables& t)
     t.classes->insert({kWarmaster, "Warmaster", "Warlord", 40, 85});
     t.classes->insert({kPaladin, "Paladin", "Knight", 40, 85});
     t.classes->insert({kSylvan, "Sylvan", nullptr, 1, 19});
+    t.classes->insert({kHumanSquire, "Human Squire", "Human", 1, 19});
 
     auto skill = [&](int id, int level, int active, const char* name, const char* icon) {
         t.skills->insert({id, level, active, active ? 40 : -1, active ? 13.0 : 0.0, active ? 1.08 : 0.0, icon,
@@ -158,6 +159,9 @@ void fixtureSkillsAndQuests(GameTables& t)
     skill(3, 1, 0, "Battle Cry", "skill_03");
     skill(3, 2, 0, "Battle Cry", "skill_03");
     skill(4, 1, 1, "Mending Light", "skill_04");
+    skill(5, 1, 1, "Holy Blade", "skill_05");
+    skill(5, 2, 1, "Holy Blade", "skill_05");
+    skill(6, 1, 0, "Aegis", "");
 
     auto gain = [&](int cls, int id, int level, int at) { t.gainskills->insert({cls, id, level, at, at * 40}); };
     gain(kHumanFighter, 1, 1, 5);
@@ -167,6 +171,11 @@ void fixtureSkillsAndQuests(GameTables& t)
     gain(kKnight, 2, 1, 20);
     gain(kKnight, 3, 2, 25);
     gain(kHumanMystic, 4, 1, 5);
+    // Stored out of level order, so the level list must sort itself.
+    gain(kPaladin, 5, 2, 52);
+    gain(kPaladin, 6, 1, 44);
+    gain(kPaladin, 5, 1, 48);
+    gain(kPaladin, 4, 1, 40);
 
     t.questnames->insert({kLostCaravan, kLostCaravanName, "A merchant caravan vanished on the north road."});
     t.questnames->insert({kWolvesAtTheGate, "Wolves at the Gate", "The village gate is under attack."});
@@ -174,6 +183,7 @@ void fixtureSkillsAndQuests(GameTables& t)
     t.quests->insert({kLostCaravan, "10-20", "All", "All", "No", "Village of Brenn", 5000, 1200});
     t.quests->insert({kWolvesAtTheGate, "5-15", "Human", "Fighter", "Yes", "Eastgate", 2500, 600});
     t.questdetails->insert({kLostCaravan, "Speak to Captain Hale, then search the road for the lost wagons."});
+    t.questdetails->insert({kLostCaravan, "Bring the wagon master's log back to Captain Hale."});
     t.questdetails->insert({kSilentBell, "Climb the tower and find what stops the bell."});
 }
 
@@ -201,7 +211,7 @@ void generateFixture(const QString& dbPath, const QString& imagesDir)
         icons.name(kind, 1);
     icons.name(IconKind::Sword, 2);
     icons.name(IconKind::Shield, 2);
-    for (int skill = 1; skill <= 4; ++skill)
+    for (int skill = 1; skill <= 5; ++skill)
         icons.name(IconKind::Skill, skill);
     icons.add("a.b", IconKind::Sword, 3);
     icons.add("abc", IconKind::Bow, 1);

@@ -2,6 +2,8 @@
 #include "tools/gendb/Words.h"
 #include "tools/gendb/WorldState.h"
 
+#include <initializer_list>
+
 namespace gen {
 
 namespace {
@@ -55,6 +57,39 @@ IconKind materialIcon(const std::string& type)
 
 const char* gradeLabel(int grade) { return grade ? kGradeNames[grade] : "No"; }
 
+bool isOneOf(const std::string& word, std::initializer_list<const char*> words)
+{
+    for (const char* w : words)
+        if (word == w)
+            return true;
+    return false;
+}
+
+// Materials a smith, tanner or carpenter makes from raw ones of the same kind.
+bool isRefined(const std::string& base)
+{
+    return isOneOf(base, {"Steel Ingot", "Silver Ingot", "Bronze Ingot", "Charcoal", "Suede", "Leather", "Varnish",
+                          "Glue", "Mold Glue", "Oil Paint", "Bone Powder", "Ash Powder", "Stone Dust"});
+}
+
+// The kind of raw material a refined one is made from: charcoal and ash from wood, glue from bone.
+std::string refinedFrom(const std::string& base, const std::string& type)
+{
+    if (isOneOf(base, {"Charcoal", "Ash Powder"}))
+        return "Wood";
+    if (isOneOf(base, {"Glue", "Mold Glue"}))
+        return "Bone";
+    return type;
+}
+
+// What an alchemist brews with.
+bool isReagent(const std::string& base)
+{
+    return isOneOf(base, {"Sunleaf", "Nightshade", "Moonpetal", "Stem", "Spirit Essence", "Blood Essence", "Ember Dust",
+                          "Frost Dust", "Void Dust", "Sulfur", "Quicksilver", "Salt Crystal", "Troll Fat", "Ichor",
+                          "Blood", "Heart", "Eye"});
+}
+
 } // namespace
 
 void buildMiscItems(WorldState& w)
@@ -80,6 +115,12 @@ void buildMiscItems(WorldState& w)
         const int id = addMisc(w, {name, "Material", type, materialIcon(type), 6, true, rng.range(1, 20),
                                    rng.range(2, 40) * (grade + 1), "A crafting material."});
         w.materials[grade].push_back(id);
+        if (isRefined(base))
+            w.miscCraftables.push_back({id, grade, name, CraftKind::Refined, refinedFrom(base, type)});
+        else
+            w.rawMaterials[type][grade].push_back(id);
+        if (isReagent(base))
+            w.reagents[grade].push_back(id);
     }
     for (int i = 0; i < w.count(150); ++i) {
         const std::string name = w.names.unique(rng, [](Rng& r) {
@@ -90,8 +131,10 @@ void buildMiscItems(WorldState& w)
             default: return "Tonic of " + r.pick(words::kEffects);
             }
         });
-        w.supplies[i % kGrades].push_back(addMisc(w, {name, "Potion", "Liquid", IconKind::Potion, 8, true, 5,
-                                                      rng.range(10, 400) * (i % kGrades + 1), "Drink to use."}));
+        const int id = addMisc(w, {name, "Potion", "Liquid", IconKind::Potion, 8, true, 5,
+                                   rng.range(10, 400) * (i % kGrades + 1), "Drink to use."});
+        w.supplies[i % kGrades].push_back(id);
+        w.miscCraftables.push_back({id, i % kGrades, name, CraftKind::Potion});
     }
     for (int i = 0; i < w.count(150); ++i) {
         const std::string name = w.names.unique(rng, [](Rng& r) {
@@ -106,8 +149,10 @@ void buildMiscItems(WorldState& w)
             return (r.chance(0.5) ? r.pick(words::kMetals) + " Arrow" : r.pick(words::kWoods) + " Arrow") +
                    (r.chance(0.3) ? " of " + r.pick(words::kEpithets) : "");
         });
-        w.supplies[i % kGrades].push_back(addMisc(w, {name, "Arrow", "Wood", IconKind::Arrow, 4, true, 1,
-                                                      2 + 3 * (i % kGrades), "Ammunition for bows."}));
+        const int id = addMisc(w, {name, "Arrow", "Wood", IconKind::Arrow, 4, true, 1, 2 + 3 * (i % kGrades),
+                                   "Ammunition for bows."});
+        w.supplies[i % kGrades].push_back(id);
+        w.miscCraftables.push_back({id, i % kGrades, name, CraftKind::Arrow});
     }
     for (int g = 0; g < kGrades; ++g)
         for (const char* shot : {"Soulshot", "Spiritshot", "Blessed Spiritshot", "Beast Soulshot"})

@@ -1,4 +1,5 @@
-// Recipes: which equipment is crafted, from which materials, and the recipe scrolls monsters drop.
+// Recipes: which equipment and which misc items are crafted, from which materials, and the recipe
+// scrolls monsters drop.
 #include "tools/gendb/WorldState.h"
 
 #include <algorithm>
@@ -7,24 +8,41 @@ namespace gen {
 
 namespace {
 
-// Materials of the item's grade and the grade below, never one twice in a recipe.
-std::vector<int> pickMaterials(WorldState& w, int grade, int n, const std::vector<int>& avoid)
+// The pool's entries of the grade and the grade below.
+std::vector<int> ofGradeAndBelow(const std::array<std::vector<int>, kGrades>& pools, int grade)
 {
-    std::vector<int> pool = w.materials[size_t(grade)];
+    std::vector<int> pool = pools[size_t(grade)];
     if (grade > 0)
-        pool.insert(pool.end(), w.materials[size_t(grade - 1)].begin(), w.materials[size_t(grade - 1)].end());
+        pool.insert(pool.end(), pools[size_t(grade - 1)].begin(), pools[size_t(grade - 1)].end());
+    return pool;
+}
+
+// n distinct entries of the pool, none of them in avoid.
+std::vector<int> pickFrom(Rng& rng, const std::vector<int>& pool, int n, const std::vector<int>& avoid)
+{
     std::vector<int> out;
     while (int(out.size()) < n && out.size() + avoid.size() < pool.size()) {
-        const int m = w.rng.pick(pool);
+        const int m = rng.pick(pool);
         if (std::find(out.begin(), out.end(), m) == out.end() && std::find(avoid.begin(), avoid.end(), m) == avoid.end())
             out.push_back(m);
     }
     return out;
 }
 
-} // namespace
+// The scroll that teaches the recipe; monsters of the grade drop it.
+int recipeScroll(WorldState& w, const Craftable& c, int rate)
+{
+    const int scroll = w.newItemId();
+    const std::string name = "Recipe: " + c.name + " (" + std::to_string(rate) + "%)";
+    w.names.claim(name);
+    w.tables.item({scroll, name, "Recipe", "Paper", w.icon(IconKind::Recipe, 6), 30,
+                   1000 * (c.grade + 1) * (c.grade + 1) + w.rng.range(0, 999), false,
+                   "Teaches how to craft " + c.name + "."});
+    w.recipeScrolls[size_t(c.grade)].push_back(scroll);
+    return scroll;
+}
 
-void buildRecipes(WorldState& w)
+void buildEquipmentRecipes(WorldState& w)
 {
     Rng& rng = w.rng;
     const int total = w.count(800);
@@ -47,22 +65,75 @@ void buildRecipes(WorldState& w)
         for (int rate : {100, 60}) {
             if (rate == 60 && !twoRates)
                 break;
-            const int scroll = w.newItemId();
-            const std::string name = "Recipe: " + c.name + " (" + std::to_string(rate) + "%)";
-            w.names.claim(name);
-            w.tables.item({scroll, name, "Recipe", "Paper", w.icon(IconKind::Recipe, 6), 30,
-                           1000 * (c.grade + 1) * (c.grade + 1) + rng.range(0, 999), false,
-                           "Teaches how to craft " + c.name + "."});
-            w.recipeScrolls[size_t(c.grade)].push_back(scroll);
+            const int scroll = recipeScroll(w, c, rate);
             w.tables.recipes->insert({c.id, rate, 1 + c.grade * 2 - (rate == 60), 60 + c.grade * 40 + rng.range(0, 30),
                                       1, scroll, rate == 100 ? 100 * (c.grade + 1) : 50 * (c.grade + 1)});
-            for (int m : pickMaterials(w, c.grade, rng.range(2, 6), used)) {
+            for (int m : pickFrom(rng, ofGradeAndBelow(w.materials, c.grade), rng.range(2, 6), used)) {
                 w.tables.ingredients->insert({c.id, rate, m, rng.range(1, 10) * (1 + c.grade) * (rate == 60 ? 1 : 2)});
                 used.push_back(m);
             }
             ++rows;
         }
     }
+}
+
+// What goes into a misc item: raw materials of a refined material's own kind (ore for an ingot,
+// hides for leather), reagents for a potion, wood and metal for arrows.
+std::vector<int> ingredientPool(WorldState& w, const Craftable& c)
+{
+    std::vector<std::array<std::vector<int>, kGrades>*> kinds;
+    if (c.kind == CraftKind::Potion)
+        kinds = {&w.reagents};
+    else if (c.kind == CraftKind::Refined)
+        kinds = {&w.rawMaterials[c.materialType]};
+    else
+        kinds = {&w.rawMaterials["Wood"], &w.rawMaterials["Steel"]};
+    std::vector<int> pool;
+    for (const auto* kind : kinds) {
+        const std::vector<int> near = ofGradeAndBelow(*kind, c.grade);
+        pool.insert(pool.end(), near.begin(), near.end());
+    }
+    // A kind thin at this grade borrows from every grade.
+    if (pool.size() < 4) {
+        pool.clear();
+        for (const auto* kind : kinds)
+            for (const std::vector<int>& grade : *kind)
+                pool.insert(pool.end(), grade.begin(), grade.end());
+    }
+    if (pool.size() < 4)
+        pool = ofGradeAndBelow(w.materials, c.grade);
+    return pool;
+}
+
+// One recipe each, smaller batches and fees than equipment.
+void buildMiscRecipes(WorldState& w)
+{
+    Rng& rng = w.rng;
+    std::vector<Craftable> pool = w.miscCraftables;
+    for (int made = 0; made < w.count(150) && !pool.empty(); ++made) {
+        const size_t at = size_t(rng.next() % pool.size());
+        const Craftable c = pool[at];
+        pool[at] = pool.back();
+        pool.pop_back();
+
+        const std::vector<int> sources = ingredientPool(w, c);
+        const int scroll = recipeScroll(w, c, 100);
+        const int output = c.kind == CraftKind::Arrow ? 100 * rng.range(1, 5) : c.kind == CraftKind::Potion ? rng.range(2, 10) : 1;
+        w.tables.recipes->insert({c.id, 100, 1 + c.grade * 2, 20 + c.grade * 15 + rng.range(0, 10), output, scroll,
+                                  20 * (c.grade + 1)});
+        for (int m : pickFrom(rng, sources, rng.range(2, 4), {c.id})) {
+            const int quantity = c.kind == CraftKind::Refined ? rng.range(2, 10) : rng.range(1, 4);
+            w.tables.ingredients->insert({c.id, 100, m, quantity * (1 + c.grade / 2)});
+        }
+    }
+}
+
+} // namespace
+
+void buildRecipes(WorldState& w)
+{
+    buildEquipmentRecipes(w);
+    buildMiscRecipes(w);
 }
 
 } // namespace gen

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 namespace gen {
 
@@ -50,6 +51,33 @@ struct Skill {
     int levels;
 };
 
+bool names(const std::string& name, std::initializer_list<const char*> nouns)
+{
+    for (const char* noun : nouns)
+        if (name.find(noun) != std::string::npos)
+            return true;
+    return false;
+}
+
+// What an active skill does, read from the noun in its name; the power grows with its level.
+std::string activeEffect(const std::string& name, int level)
+{
+    const std::string power = std::to_string(20 + level * 15);
+    if (names(name, {"Nova", "Wave", "Cleave"}))
+        return "Hits every enemy around the user with " + power + " power.";
+    if (names(name, {"Bolt", "Blast", "Shot", "Spike", "Chain"}))
+        return "Hits a distant target with " + power + " power.";
+    if (names(name, {"Shield", "Ward", "Barrier", "Veil", "Aura", "Blessing"}))
+        return "Absorbs " + std::to_string(level * 40) + " damage for 30 seconds.";
+    if (names(name, {"Curse", "Roar", "Cry"}))
+        return "Lowers the attack of nearby enemies by " + std::to_string(level * 3) + "% for 20 seconds.";
+    if (names(name, {"Step", "Leap", "Rush"}))
+        return "Closes in on the target and strikes it with " + power + " power.";
+    if (names(name, {"Focus", "Mastery"}))
+        return "Raises the user's critical rate by " + std::to_string(level * 2) + "% for 60 seconds.";
+    return "Strikes the target with " + power + " power.";
+}
+
 } // namespace
 
 void buildSkills(WorldState& w)
@@ -73,13 +101,15 @@ void buildSkills(WorldState& w)
                                  : g.pick(words::kSkillNouns) + " of " + g.pick(words::kEpithets);
         });
         const std::string icon = w.icons.name(IconKind::Skill, rng.range(1, 60));
+        // A passive skill raises one attribute, more with each level.
+        const std::string stat = rng.pick(words::kStats);
         const int range = active ? rng.pick(std::vector<int>{40, 150, 600, 900}) : -1;
         const double reuse = active ? std::round(rng.real(2, 300) * 10) / 10 : 0.0;
         const double cast = active ? std::round(rng.real(0, 6.5) * 100) / 100 : 0.0;
         for (int l = 1; l <= levels; ++l) {
             w.tables.skills->insert({s, l, active ? 1 : 0, range, reuse, cast, icon, active ? 5 + l * 3 : 0});
-            const std::string effect = active ? "Deals " + std::to_string(20 + l * 15) + " power to the target."
-                                              : "Raises the user's " + rng.pick(words::kStats) + " by " +
+            const std::string effect = active ? activeEffect(name, l)
+                                              : "Raises the user's " + stat + " by " +
                                                     std::to_string(l * 2) + ".";
             w.tables.skillnames->insert({s, l, name, effect});
         }

@@ -8,7 +8,9 @@
 #include "tools/gendb/Rng.h"
 
 #include <array>
+#include <map>
 #include <string>
+#include <utility>
 #include <unordered_map>
 #include <vector>
 
@@ -27,10 +29,20 @@ inline int gradeOfLevel(int level)
     return g;
 }
 
+// What a recipe makes; a misc item's kind says which materials go into it.
+enum class CraftKind { Equipment, Refined, Potion, Arrow };
+
 struct Craftable {
+    Craftable(int id, int grade, std::string name, CraftKind kind = CraftKind::Equipment,
+              std::string materialType = {})
+        : id(id), grade(grade), name(std::move(name)), kind(kind), materialType(std::move(materialType))
+    {
+    }
     int id;
     int grade;
     std::string name;
+    CraftKind kind;
+    std::string materialType; // a refined material's recipe uses raw materials of this type
 };
 
 struct WorldState {
@@ -56,10 +68,13 @@ struct WorldState {
 
     std::array<std::vector<int>, kGrades> equipment; // weapons, armor and jewels by grade
     std::array<std::vector<int>, kGrades> materials; // crafting materials by grade they serve
+    std::map<std::string, std::array<std::vector<int>, kGrades>> rawMaterials; // by material type; not made by a recipe
+    std::array<std::vector<int>, kGrades> reagents;  // herbs, dusts and creature parts potions are brewed from
     std::array<std::vector<int>, kGrades> supplies;  // potions, scrolls, arrows, shots by grade
     std::array<std::vector<int>, kGrades> recipeScrolls;
     std::vector<int> trinkets;                       // gems, keys, dyes, books, quest items
     std::vector<Craftable> craftables;               // equipment a recipe may make
+    std::vector<Craftable> miscCraftables;           // refined materials, potions and arrows a recipe may make
     int adenaId = 0;
 };
 
