@@ -66,19 +66,19 @@ QVector<TableRef> parseFrom(const QVector<SqlToken>& t)
                     ++i;
                 expectTable = false;
             }
-        } else if (expectTable && k.kind == SqlToken::Word && !isKeyword(k)) {
+        } else if (expectTable && k.isIdentifier() && !isKeyword(k)) {
             TableRef ref;
             ref.table = k.text;
             int j = i + 1;
             // schema.table
-            if (j + 1 < t.size() && t[j].isPunct(".") && t[j + 1].kind == SqlToken::Word) {
+            if (j + 1 < t.size() && t[j].isPunct(".") && t[j + 1].isIdentifier()) {
                 ref.table = t[j + 1].text;
                 j += 2;
             }
             if (j < t.size() && t[j].isWord("AS") && j + 1 < t.size()) {
                 ref.alias = t[j + 1].text;
                 j += 2;
-            } else if (j < t.size() && t[j].kind == SqlToken::Word && !isKeyword(t[j])) {
+            } else if (j < t.size() && t[j].isIdentifier() && !isKeyword(t[j])) {
                 ref.alias = t[j].text;
                 ++j;
             }
@@ -166,7 +166,7 @@ QStringList resultColumnNames(sqlite3* db, sqlite3_stmt* stmt, const QString& sq
     QVector<NamedItem> named;
     for (const QVector<SqlToken>& raw : items) {
         QVector<SqlToken> t = stripParens(raw);
-        if (t.size() >= 3 && t[t.size() - 2].isWord("AS") && t.back().kind == SqlToken::Word) {
+        if (t.size() >= 3 && t[t.size() - 2].isWord("AS") && t.back().isIdentifier()) {
             named.push_back({t.back().text, QString()});
             continue;
         }
@@ -174,12 +174,12 @@ QStringList resultColumnNames(sqlite3* db, sqlite3_stmt* stmt, const QString& sq
             for (const TableRef& r : refs)
                 for (const QString& c : tableColumns(db, r.table))
                     named.push_back({c, r.alias});
-        } else if (t.size() == 3 && t[0].kind == SqlToken::Word && t[1].isPunct(".") && t[2].isPunct("*")) {
+        } else if (t.size() == 3 && t[0].isIdentifier() && t[1].isPunct(".") && t[2].isPunct("*")) {
             for (const QString& c : tableColumns(db, tableOf(t[0].text)))
                 named.push_back({c, t[0].text});
-        } else if (t.size() == 3 && t[0].kind == SqlToken::Word && t[1].isPunct(".") && t[2].kind == SqlToken::Word) {
+        } else if (t.size() == 3 && t[0].isIdentifier() && t[1].isPunct(".") && t[2].isIdentifier()) {
             named.push_back({t[2].text, t[0].text});
-        } else if (t.size() == 1 && t[0].kind == SqlToken::Word) {
+        } else if (t.size() == 1 && t[0].isIdentifier()) {
             named.push_back({t[0].text, QString()});
         } else {
             named.push_back({QString(), QString()}); // an expression: SQLite names it
