@@ -135,6 +135,12 @@ void DbGrid::followDataset()
 {
     if (!m_dataset || m_syncing)
         return;
+    // A dataset that waits with its rows fetches them once a grid shows them; fetching resets
+    // the model and comes back here.
+    if (isVisible() && m_dataset->rowsPending()) {
+        m_dataset->fetchRows();
+        return;
+    }
     m_syncing = true;
     const int row = m_dataset->isOpen() ? m_dataset->recNo() : -1;
     if (row < 0 || row >= m_model->rowCount()) {
@@ -166,6 +172,12 @@ void DbGrid::currentRowMoved(const QModelIndex& current)
         throw;
     }
     m_syncing = false;
+}
+
+void DbGrid::showEvent(QShowEvent* event)
+{
+    QTableView::showEvent(event);
+    followDataset();
 }
 
 void DbGrid::mouseDoubleClickEvent(QMouseEvent* event)

@@ -56,6 +56,7 @@ signals:
     void cellClick(int row, int column);
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 

@@ -2,6 +2,7 @@
 
 #include "data/DatabaseFileCheck.h"
 #include "data/DbError.h"
+#include "data/SharedRows.h"
 
 #include <QFile>
 
@@ -21,6 +22,8 @@ const char* const kPieceAfter =
 const int kBusyTimeoutMs = 1500;
 
 } // namespace
+
+Connection::Connection() : m_shared(std::make_unique<SharedRows>(*this)) {}
 
 Connection::~Connection()
 {
@@ -85,7 +88,9 @@ void Connection::close()
 {
     if (!m_db)
         return;
-    // Statements are finalised by their datasets after each fetch, so close_v2 frees at once.
+    // The only statements kept between fetches are the shared ones, finalised here, so
+    // close_v2 frees the handle at once.
+    m_shared->clear();
     sqlite3_close_v2(m_db);
     m_db = nullptr;
 }

@@ -3,10 +3,11 @@
 #include "data/DbError.h"
 #include "data/SqlTokens.h"
 
+#include <cmath>
+
 namespace {
 
-[[noreturn]] void malformed(const QString& text, const QString& why)
-{
+[[noreturn]] void malformed(const QString& text, const QString& why) {
     throw DbError(QStringLiteral("Malformed filter \"%1\": %2").arg(text, why));
 }
 
@@ -14,8 +15,7 @@ class FilterParser {
 public:
     explicit FilterParser(const QString& text) : m_text(text), m_tokens(tokenizeSql(text)) {}
 
-    QVector<FilterTerm> run()
-    {
+    QVector<FilterTerm> run() {
         QVector<FilterTerm> terms;
         if (m_tokens.isEmpty())
             return terms;
@@ -37,22 +37,20 @@ public:
     }
 
 private:
-    const SqlToken& at() const
-    {
+    const SqlToken& at() const {
         static const SqlToken none;
         return m_i < m_tokens.size() ? m_tokens[m_i] : none;
     }
 
-    void checkClosed(const SqlToken& t) const
-    {
+    void checkClosed(const SqlToken& t) const {
         if (!t.unterminated)
             return;
-        malformed(m_text, t.quote == QLatin1Char('[') ? QStringLiteral("unbalanced bracket") : QStringLiteral("unbalanced quote"));
+        malformed(m_text, t.quote == QLatin1Char('[') ? QStringLiteral("unbalanced bracket")
+                                                      : QStringLiteral("unbalanced quote"));
     }
 
     // A [bracketed] name as a whole, or bare names joined by dots (npcnames.name).
-    QString field()
-    {
+    QString field() {
         const SqlToken& first = at();
         checkClosed(first);
         if (first.kind == SqlToken::Name && first.quote == QLatin1Char('[')) {
@@ -75,8 +73,7 @@ private:
     }
 
     // A quoted value, or an unquoted number such as the fixed "item_id = 0".
-    QString value(const QString& field)
-    {
+    QString value(const QString& field) {
         const SqlToken& t = at();
         checkClosed(t);
         if (t.kind == SqlToken::String && t.quote == QLatin1Char('\'')) {
@@ -84,8 +81,8 @@ private:
             return t.text;
         }
         QString number;
-        if ((t.isPunct("-") || t.isPunct("+")) && m_i + 1 < m_tokens.size() && m_tokens[m_i + 1].kind == SqlToken::Number &&
-            m_tokens[m_i + 1].begin == t.end) {
+        if ((t.isPunct("-") || t.isPunct("+")) && m_i + 1 < m_tokens.size() &&
+            m_tokens[m_i + 1].kind == SqlToken::Number && m_tokens[m_i + 1].begin == t.end) {
             number = t.text;
             ++m_i;
         }
@@ -107,7 +104,19 @@ private:
 
 } // namespace
 
-QVector<FilterTerm> parseFilter(const QString& text)
-{
+QVector<FilterTerm> parseFilter(const QString& text) {
     return FilterParser(text).run();
+}
+
+bool integerFilterValue(const QString& valueText, qint64& key) {
+    const QString v = valueText.trimmed();
+    bool ok = false;
+    key = v.toLongLong(&ok);
+    if (ok)
+        return true;
+    const double d = v.toDouble(&ok);
+    if (!ok || std::floor(d) != d || std::fabs(d) >= 9.0e18)
+        return false;
+    key = static_cast<qint64>(d);
+    return true;
 }

@@ -2,19 +2,16 @@
 
 namespace {
 
-bool isNameStart(QChar c)
-{
+bool isNameStart(QChar c) {
     return c.isLetter() || c == QLatin1Char('_') || c.unicode() >= 0x80;
 }
 
-bool isNameChar(QChar c)
-{
+bool isNameChar(QChar c) {
     return c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char('$') || c.unicode() >= 0x80;
 }
 
 // The two-character operators SQLite reads as one.
-bool isPair(QChar a, QChar b)
-{
+bool isPair(QChar a, QChar b) {
     static const char* const pairs[] = {"||", "<=", ">=", "<>", "!=", "==", "<<", ">>"};
     for (const char* p : pairs)
         if (a == QLatin1Char(p[0]) && b == QLatin1Char(p[1]))
@@ -26,8 +23,7 @@ class Scanner {
 public:
     Scanner(const QString& sql, SqlDialect dialect) : m_sql(sql), m_n(sql.size()), m_dialect(dialect) {}
 
-    QVector<SqlToken> run()
-    {
+    QVector<SqlToken> run() {
         while (m_i < m_n) {
             const QChar c = m_sql[m_i];
             if (c.isSpace())
@@ -48,7 +44,8 @@ public:
                 number();
             else if (isNameStart(c))
                 word(SqlToken::Word);
-            else if ((c == QLatin1Char(':') || c == QLatin1Char('@') || c == QLatin1Char('$')) && isNameChar(next(1)))
+            else if ((c == QLatin1Char(':') || c == QLatin1Char('@') || c == QLatin1Char('$')) &&
+                     isNameChar(next(1)))
                 word(SqlToken::Param);
             else if (c == QLatin1Char('?'))
                 numberedParam();
@@ -61,8 +58,8 @@ public:
 private:
     QChar next(int ahead) const { return m_i + ahead < m_n ? m_sql[m_i + ahead] : QChar(); }
 
-    void push(SqlToken::Kind kind, QString text, int begin, int end, QChar quote = QChar(), bool unterminated = false)
-    {
+    void push(SqlToken::Kind kind, QString text, int begin, int end, QChar quote = QChar(),
+              bool unterminated = false) {
         SqlToken t;
         t.kind = kind;
         t.text = std::move(text);
@@ -74,21 +71,18 @@ private:
         m_out.push_back(std::move(t));
     }
 
-    void skipLineComment()
-    {
+    void skipLineComment() {
         while (m_i < m_n && m_sql[m_i] != QLatin1Char('\n'))
             ++m_i;
     }
 
-    void skipBlockComment()
-    {
+    void skipBlockComment() {
         const int close = m_sql.indexOf(QLatin1String("*/"), m_i + 2);
         m_i = close < 0 ? m_n : close + 2;
     }
 
     // 'text', "text" or `name`: the closing quote doubled stands for itself.
-    void quoted(SqlToken::Kind kind, QChar quote)
-    {
+    void quoted(SqlToken::Kind kind, QChar quote) {
         const int begin = m_i;
         QString text;
         int j = m_i + 1;
@@ -112,8 +106,7 @@ private:
         m_i = j + 1;
     }
 
-    void bracketed()
-    {
+    void bracketed() {
         const int close = m_sql.indexOf(QLatin1Char(']'), m_i + 1);
         if (close < 0) {
             push(SqlToken::Name, m_sql.mid(m_i + 1), m_i, m_n, QLatin1Char('['), true);
@@ -125,13 +118,13 @@ private:
     }
 
     // Digits, a fraction, an exponent with its sign; letters run on (0x1F, 1abc) as SQLite reports them.
-    void number()
-    {
+    void number() {
         int j = m_i;
         while (j < m_n) {
             const QChar c = m_sql[j];
             if ((c == QLatin1Char('e') || c == QLatin1Char('E')) && j + 2 < m_n &&
-                (m_sql[j + 1] == QLatin1Char('+') || m_sql[j + 1] == QLatin1Char('-')) && m_sql[j + 2].isDigit())
+                (m_sql[j + 1] == QLatin1Char('+') || m_sql[j + 1] == QLatin1Char('-')) &&
+                m_sql[j + 2].isDigit())
                 j += 2;
             else if (!isNameChar(c) && c != QLatin1Char('.'))
                 break;
@@ -142,8 +135,7 @@ private:
     }
 
     // A name, or a parameter's sign followed by its name.
-    void word(SqlToken::Kind kind)
-    {
+    void word(SqlToken::Kind kind) {
         int j = m_i + 1;
         while (j < m_n && isNameChar(m_sql[j]))
             ++j;
@@ -151,8 +143,7 @@ private:
         m_i = j;
     }
 
-    void numberedParam()
-    {
+    void numberedParam() {
         int j = m_i + 1;
         while (j < m_n && m_sql[j].isDigit())
             ++j;
@@ -160,8 +151,7 @@ private:
         m_i = j;
     }
 
-    void punct(QChar c)
-    {
+    void punct(QChar c) {
         if (c == QLatin1Char(')') && m_depth > 0)
             --m_depth;
         const int width = isPair(c, next(1)) ? 2 : 1;
@@ -181,7 +171,6 @@ private:
 
 } // namespace
 
-QVector<SqlToken> tokenizeSql(const QString& sql, SqlDialect dialect)
-{
+QVector<SqlToken> tokenizeSql(const QString& sql, SqlDialect dialect) {
     return Scanner(sql, dialect).run();
 }

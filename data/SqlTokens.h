@@ -15,20 +15,19 @@ struct SqlToken {
         Name,   ///< a quoted name: [x], `x`, and "x" in SQLite
         String, ///< a text literal: 'x', and "x" in Jet
         Number,
-        Param,  ///< :name, @name, $name, ?NNN
-        Punct   ///< an operator or separator; "||", "<=", ">=", "<>", "!=", "==" are one token
+        Param, ///< :name, @name, $name, ?NNN
+        Punct  ///< an operator or separator; "||", "<=", ">=", "<>", "!=", "==" are one token
     };
     Kind kind = Punct;
     /// Word, Number, Param, Punct: as written. Name, String: the content, doubled quotes undone.
     QString text;
-    int begin = 0; ///< offset of the first character in the source
-    int end = 0;   ///< offset just past the last character
-    int depth = 0; ///< parenthesis depth before the token; '(' and ')' carry the outer depth
-    QChar quote;   ///< the opening quote or bracket of a Name or String
+    int begin = 0;             ///< offset of the first character in the source
+    int end = 0;               ///< offset just past the last character
+    int depth = 0;             ///< parenthesis depth before the token; '(' and ')' carry the outer depth
+    QChar quote;               ///< the opening quote or bracket of a Name or String
     bool unterminated = false; ///< a quote or bracket that is never closed (the token runs to the end)
 
-    bool isWord(const char* upper) const
-    {
+    bool isWord(const char* upper) const {
         return kind == Word && text.compare(QLatin1String(upper), Qt::CaseInsensitive) == 0;
     }
     bool isPunct(const char* p) const { return kind == Punct && text == QLatin1String(p); }

@@ -10,18 +10,17 @@ namespace {
 
 // Tokens written as kind:text, one character per kind (W word, N name, S string, # number,
 // P param, . punct), '!' after an unterminated one.
-QString describe(const QString& sql, SqlDialect dialect)
-{
+QString describe(const QString& sql, SqlDialect dialect) {
     QStringList out;
     for (const SqlToken& t : tokenizeSql(sql, dialect)) {
         const char kind = "WNS#P."[t.kind];
-        out << QString(QLatin1Char(kind)) + QLatin1Char(':') + t.text + (t.unterminated ? QStringLiteral("!") : QString());
+        out << QString(QLatin1Char(kind)) + QLatin1Char(':') + t.text +
+                   (t.unterminated ? QStringLiteral("!") : QString());
     }
     return out.join(QLatin1Char(' '));
 }
 
-TEST(SqlTokens, KindsAndTextsCaseByCase)
-{
+TEST(SqlTokens, KindsAndTextsCaseByCase) {
     const struct {
         const char* sql;
         SqlDialect dialect;
@@ -44,8 +43,7 @@ TEST(SqlTokens, KindsAndTextsCaseByCase)
         EXPECT_EQ(describe(QString::fromUtf8(c.sql), c.dialect), QString::fromUtf8(c.tokens)) << c.sql;
 }
 
-TEST(SqlTokens, RangesAndDepthsPointIntoTheSource)
-{
+TEST(SqlTokens, RangesAndDepthsPointIntoTheSource) {
     const QString sql = QStringLiteral("SELECT (a + (b)), 'x' FROM t");
     const QVector<SqlToken> t = tokenizeSql(sql);
     ASSERT_EQ(t.size(), 12);
