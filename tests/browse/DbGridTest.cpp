@@ -9,6 +9,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QHeaderView>
+#include <QTabWidget>
 #include <QtTest>
 
 class DbGridTest : public QObject {
@@ -24,6 +25,7 @@ private slots:
     void emptyResultSelectsNothing();
     void rowHeightsAreUniformAndFitIcons();
     void doubleClickAndCellClickReachTheWindow();
+    void waitingRowsComeWhenTheGridIsShown();
 
 private:
     std::unique_ptr<TinyDb> m_db;
@@ -180,6 +182,58 @@ void DbGridTest::doubleClickAndCellClickReachTheWindow()
     refilter(*m_things, QStringLiteral("kind = 'Nothing'"));
     QTest::mouseDClick(m_grid->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
     QCOMPARE(dbl.count(), 2);
+}
+
+void DbGridTest::waitingRowsComeWhenTheGridIsShown()
+{
+    // Grids on pages behind another: their datasets open without fetching and the grids show
+    // nothing until their page comes to the front.
+    std::unique_ptr<Dataset> whole = m_db->query(QString::fromLatin1(kThingsQuery));
+    auto keyed = std::make_unique<Dataset>(m_db->connection());
+    keyed->setSql(QString::fromLatin1(kThingsQuery));
+    keyed->setFilter(QStringLiteral("id = '3'"));
+    keyed->setFiltered(true);
+    keyed->open();
+    QTabWidget pages;
+    pages.addTab(new QWidget, QStringLiteral("front"));
+    DbGrid* grids[2] = {new DbGrid, new DbGrid};
+    Dataset* datasets[2] = {whole.get(), keyed.get()};
+    std::vector<std::unique_ptr<QAbstractItemModelTester>> testers;
+    for (int i = 0; i < 2; ++i) {
+        grids[i]->setColumns({gridColumn("name", "Name", 120)});
+        grids[i]->setDataset(*datasets[i]);
+        pages.addTab(grids[i], QStringLiteral("behind"));
+        testers.push_back(std::make_unique<QAbstractItemModelTester>(
+            grids[i]->model(), QAbstractItemModelTester::FailureReportingMode::QtTest));
+    }
+    pages.resize(400, 300);
+    pages.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&pages));
+    for (int i = 0; i < 2; ++i) {
+        QVERIFY(datasets[i]->rowsPending());
+        QCOMPARE(grids[i]->model()->rowCount(), 0);
+    }
+    auto shown = [&](int grid) { return grids[grid]->model()->index(0, 0).data().toString(); };
+
+    pages.setCurrentIndex(1);
+    QCOMPARE(grids[0]->model()->rowCount(), 7);
+    QCOMPARE(grids[0]->currentIndex().row(), 0);
+    QCOMPARE(shown(0), QStringLiteral("Zircon Wand"));
+
+    pages.setCurrentIndex(2);
+    QCOMPARE(grids[1]->model()->rowCount(), 1);
+    QCOMPARE(shown(1), QStringLiteral("Axe of Dawn"));
+    // Another key's rows come at once while the grid is in front, and wait while it is not.
+    refilter(*keyed, QStringLiteral("id = '4'"));
+    QCOMPARE(shown(1), QStringLiteral("Broad Axe"));
+    pages.setCurrentIndex(0);
+    refilter(*keyed, QStringLiteral("id = '1'"));
+    QVERIFY(keyed->rowsPending());
+    QCOMPARE(grids[1]->model()->rowCount(), 0);
+    pages.setCurrentIndex(2);
+    QCOMPARE(grids[1]->model()->rowCount(), 1);
+    QCOMPARE(shown(1), QStringLiteral("Zircon Wand"));
+    QCOMPARE(grids[1]->currentIndex().row(), 0);
 }
 
 QTEST_MAIN(DbGridTest)
