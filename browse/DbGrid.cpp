@@ -51,11 +51,18 @@ DbGrid::DbGrid(QWidget* parent) : QTableView(parent), m_model(new DatasetModel(t
             [this](const QModelIndex& index) { emit cellClick(index.row(), index.column()); });
 }
 
+DbGrid::~DbGrid()
+{
+    noteShowing(false);
+}
+
 void DbGrid::setDataset(Dataset& dataset)
 {
     disconnect(m_currentConnection);
     disconnect(m_rowsConnection);
+    noteShowing(false);
     m_dataset = &dataset;
+    noteShowing(isVisible());
     // The model connects first, so it has reset before the grid re-reads the current row.
     m_model->setDataset(&dataset);
     m_rowsConnection = connect(&dataset, &Dataset::rowsChanged, this, &DbGrid::followDataset);
@@ -177,7 +184,27 @@ void DbGrid::currentRowMoved(const QModelIndex& current)
 void DbGrid::showEvent(QShowEvent* event)
 {
     QTableView::showEvent(event);
+    noteShowing(true);
     followDataset();
+}
+
+void DbGrid::hideEvent(QHideEvent* event)
+{
+    QTableView::hideEvent(event);
+    noteShowing(false);
+}
+
+void DbGrid::noteShowing(bool visible)
+{
+    // While visible the grid reads whatever rows its dataset gets, so they need not wait.
+    Dataset* target = visible ? m_dataset : nullptr;
+    if (m_showingTo == target)
+        return;
+    if (m_showingTo)
+        m_showingTo->setViewShowing(false);
+    m_showingTo = target;
+    if (m_showingTo)
+        m_showingTo->setViewShowing(true);
 }
 
 void DbGrid::mouseDoubleClickEvent(QMouseEvent* event)

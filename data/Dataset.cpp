@@ -35,6 +35,7 @@ public:
     bool pending = false;
     bool pendingHasRows = false;
     bool pendingSeen = false; // a view was told the rows are pending and waits for rowsChanged
+    int showingViews = 0;     // visible views that read whatever rows come
     RowStore rows;
 
     QString filterText;
@@ -225,6 +226,11 @@ void Dataset::fetchRows()
     ensureRows();
 }
 
+void Dataset::setViewShowing(bool showing)
+{
+    m_store->showingViews += showing ? 1 : -1;
+}
+
 // --- what is fetched ---------------------------------------------------------------------------
 
 QVector<FilterTerm> Dataset::filterTerms(const QString& text) const
@@ -257,9 +263,10 @@ void Dataset::loadRows(const QVector<FilterTerm>& terms)
             }
         }
     }
-    // Rows may wait for their first reader when a probe can tell whether there is a first row:
-    // no filter beyond the key, no master link.
-    const bool wait = !s.master && keyColumns.size() == terms.size() && (!terms.isEmpty() || info.deferrable());
+    // Rows may wait for their first reader when a probe can tell whether there is a first row
+    // (no filter beyond the key, no master link) and no visible view would read them at once.
+    const bool wait = !s.master && s.showingViews == 0 && keyColumns.size() == terms.size() &&
+                      (!terms.isEmpty() || info.deferrable());
     SharedRowSet rows;
     bool hasRows = false;
     // The whole result does not change while open: once fetched, every later filter only

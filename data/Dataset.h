@@ -65,6 +65,9 @@ public:
     /// Fetches what rowsPending() waits for and emits rowsChanged. Throws DbError when the
     /// fetch fails (the rows stay pending). Any read of a row does the same by itself.
     void fetchRows();
+    /// A view that shows the rows says so while it is visible (calls balanced: true, then
+    /// false): rows it would read at once are then fetched at once, not first probed for.
+    void setViewShowing(bool showing);
 
     // --- fields --------------------------------------------------------------------------------
     /// Result-column names (bare, or qualified as written where two tables share a name).
