@@ -42,6 +42,7 @@ const Kind kKinds[] = {
 
 std::unique_ptr<QWidget> openWindow(const Kind& kind, NavigationHost& host)
 {
+    benchModule();
     std::unique_ptr<QWidget> window(createBrowseWindow(kind.kind, host));
     if (window) {
         window->setAttribute(Qt::WA_DeleteOnClose, false);
