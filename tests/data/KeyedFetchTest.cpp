@@ -19,6 +19,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <memory>
 #include <random>
 
 namespace {
@@ -136,8 +137,18 @@ QString filterFor(const QStringList& fields, const QStringList& key) {
 
 class KeyedFetch : public ::testing::TestWithParam<DetailCase> {
 protected:
-    void SetUp() override {
+    // Two open datasets over the case's statement: the reference shares its rows with no one,
+    // so it fetches the whole result and filters it in memory; the other fetches by key.
+    void SetUp() override
+    {
         connection.setConnectionString(Connection::composeConnectionString(demoFolder()));
+        reference = std::make_unique<Dataset>(connection);
+        reference->setSql(GetParam().sql);
+        reference->setSharedRows(false);
+        reference->open();
+        shared = std::make_unique<Dataset>(connection);
+        shared->setSql(GetParam().sql);
+        shared->open();
     }
 
     QVector<QStringList> keys(const DetailCase& c) {
@@ -183,19 +194,15 @@ protected:
     }
 
     Connection connection;
+    std::unique_ptr<Dataset> reference;
+    std::unique_ptr<Dataset> shared;
 };
 
-TEST_P(KeyedFetch, ShowsWhatTheWholeResultFilteredShows) {
+TEST_P(KeyedFetch, ShowsWhatTheWholeResultFilteredShows)
+{
     const DetailCase& c = GetParam();
-    // The reference: the whole result fetched once, filtered in memory, shared with no one.
-    Dataset whole(connection);
-    whole.setSql(c.sql);
-    whole.setSharedRows(false);
-    whole.open();
-    whole.fetchRows();
-    Dataset keyed(connection);
-    keyed.setSql(c.sql);
-    keyed.open();
+    Dataset& whole = *reference;
+    Dataset& keyed = *shared;
     EXPECT_EQ(keyed.fieldNames(), whole.fieldNames());
 
     const QVector<QStringList> tried = keys(c);
@@ -235,15 +242,10 @@ TEST_P(KeyedFetch, ShowsWhatTheWholeResultFilteredShows) {
     }
 }
 
-TEST_P(KeyedFetch, UnfilteredRowsComeWhenFirstReadAndAreTheWholeResult) {
-    const DetailCase& c = GetParam();
-    Dataset whole(connection);
-    whole.setSql(c.sql);
-    whole.setSharedRows(false);
-    whole.open();
-    Dataset waiting(connection);
-    waiting.setSql(c.sql);
-    waiting.open();
+TEST_P(KeyedFetch, UnfilteredRowsComeWhenFirstReadAndAreTheWholeResult)
+{
+    Dataset& whole = *reference;
+    Dataset& waiting = *shared;
     EXPECT_TRUE(waiting.rowsPending()) << "opening fetches nothing";
     EXPECT_EQ(waiting.recNo(), whole.isEmpty() ? -1 : 0);
     EXPECT_EQ(dump(waiting), dump(whole));

@@ -38,7 +38,8 @@ protected:
     Connection connection;
 };
 
-TEST_F(Shared, ASecondDatasetShowsTheFirstOnesRowsUntilAWriteIsNoted) {
+TEST_F(Shared, ASecondDatasetShowsTheFirstOnesRowsUntilAWriteIsNoted)
+{
     Dataset first(connection);
     first.setSql(QString::fromUtf8(kDrops));
     first.open();
@@ -55,7 +56,8 @@ TEST_F(Shared, ASecondDatasetShowsTheFirstOnesRowsUntilAWriteIsNoted) {
     EXPECT_EQ(first.recordCount(), 11);
 }
 
-TEST_F(Shared, AKeysRowsAreKeptUntilAWriteIsNoted) {
+TEST_F(Shared, AKeysRowsAreKeptUntilAWriteIsNoted)
+{
     Dataset keyed(connection);
     keyed.setSql(QString::fromUtf8(kDrops));
     keyed.setFilter(QStringLiteral("item_id = '57'"));
@@ -76,7 +78,8 @@ TEST_F(Shared, AKeysRowsAreKeptUntilAWriteIsNoted) {
     EXPECT_EQ(keyed.recordCount(), 6) << "a key shown after the write is fetched again";
 }
 
-TEST_F(Shared, WholeTablesAndParametersAreNeverShared) {
+TEST_F(Shared, WholeTablesAndParametersAreNeverShared)
+{
     Dataset table(connection);
     table.setTableName(QStringLiteral("drops"));
     table.open();
@@ -100,7 +103,8 @@ TEST_F(Shared, WholeTablesAndParametersAreNeverShared) {
     EXPECT_EQ(byItem.recordCount(), 3);
 }
 
-TEST_F(Shared, RowsWaitForTheirFirstReaderAndTellTheViewsThatAsked) {
+TEST_F(Shared, RowsWaitForTheirFirstReaderAndTellTheViewsThatAsked)
+{
     Dataset d(connection);
     d.setSql(QString::fromUtf8(kDrops));
     int resets = 0;
@@ -146,7 +150,8 @@ TEST_F(Shared, RowsWaitForTheirFirstReaderAndTellTheViewsThatAsked) {
     EXPECT_TRUE(k.eof());
 }
 
-TEST_F(Shared, ClosingTheConnectionDropsTheSharedRows) {
+TEST_F(Shared, ClosingTheConnectionDropsTheSharedRows)
+{
     EXPECT_EQ(rowsOf(kDrops, "item_id = '57'"), 5);
     addDropOf57();
     connection.close();

@@ -20,7 +20,8 @@ QString describe(const QString& sql, SqlDialect dialect) {
     return out.join(QLatin1Char(' '));
 }
 
-TEST(SqlTokens, KindsAndTextsCaseByCase) {
+TEST(SqlTokens, KindsAndTextsCaseByCase)
+{
     const struct {
         const char* sql;
         SqlDialect dialect;
@@ -43,7 +44,8 @@ TEST(SqlTokens, KindsAndTextsCaseByCase) {
         EXPECT_EQ(describe(QString::fromUtf8(c.sql), c.dialect), QString::fromUtf8(c.tokens)) << c.sql;
 }
 
-TEST(SqlTokens, RangesAndDepthsPointIntoTheSource) {
+TEST(SqlTokens, RangesAndDepthsPointIntoTheSource)
+{
     const QString sql = QStringLiteral("SELECT (a + (b)), 'x' FROM t");
     const QVector<SqlToken> t = tokenizeSql(sql);
     ASSERT_EQ(t.size(), 12);

@@ -21,7 +21,8 @@ protected:
     Connection connection;
 };
 
-TEST_F(Statements, KeyedStatementsCaseByCase) {
+TEST_F(Statements, KeyedStatementsCaseByCase)
+{
     const struct {
         const char* sql;
         const char* field;
@@ -67,7 +68,8 @@ TEST_F(Statements, KeyedStatementsCaseByCase) {
     }
 }
 
-TEST_F(Statements, ProbesTellWhetherARowComesAndHowWideEachColumnIs) {
+TEST_F(Statements, ProbesTellWhetherARowComesAndHowWideEachColumnIs)
+{
     const QString dropSource =
         translateJetSql(QStringLiteral("SELECT drops.item_id, ([drops.min] &\"-\"&[drops.max]) AS nrdrops, "
                                        "drops.percentage FROM drops WHERE drops.max>1\n"
