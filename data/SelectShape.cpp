@@ -126,10 +126,8 @@ private:
         SelectArm a;
         a.selectBegin = m_t[m_i].begin;
         ++m_i;
-        if (m_i < m_t.size() && (m_t[m_i].isWord("DISTINCT") || m_t[m_i].isWord("ALL"))) {
-            a.distinct = m_t[m_i].isWord("DISTINCT");
+        if (m_i < m_t.size() && (m_t[m_i].isWord("DISTINCT") || m_t[m_i].isWord("ALL")))
             ++m_i;
-        }
         a.items.push_back({});
         for (; m_i < m_t.size(); ++m_i) {
             const SqlToken& k = m_t[m_i];

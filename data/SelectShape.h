@@ -18,7 +18,6 @@ struct TableRef {
 struct SelectArm {
     QVector<QVector<SqlToken>> items; ///< the item list, split at top-level commas
     QVector<TableRef> tables;
-    bool distinct = false;
     /// A WHERE condition may be added without changing what the arm means: no GROUP BY,
     /// HAVING, WINDOW, LIMIT or aggregate function.
     bool filterable = true;

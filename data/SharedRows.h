@@ -57,14 +57,13 @@ public:
     /// Drops every row and statement (the connection closes).
     void clear();
 
-    /// Bytes of the rows held here that no dataset shows at the moment.
-    size_t idleBytes() const;
-
 private:
     void dropIfStale();
     void dropRows();
     void trimKeyed();
     void trimWhole();
+    /// Bytes of the whole results held here that no dataset shows at the moment.
+    size_t idleBytes() const;
     sqlite3_stmt* prepared(const QString& sql, const QString& shownStatement);
     void bindKeys(sqlite3_stmt* stmt, const QVector<qint64>& keys, const QString& shownStatement);
 

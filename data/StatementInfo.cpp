@@ -165,7 +165,7 @@ StatementInfo::StatementInfo(sqlite3* db, const QString& sqliteSql, bool withRow
         if (*t != ';' && !QChar::isSpace(static_cast<unsigned char>(*t)))
             throw DbError(QStringLiteral("More than one statement given: %1").arg(shownStatement));
 
-    m_hasParams = sqlite3_bind_parameter_count(stmt.handle) > 0;
+    const bool hasParams = sqlite3_bind_parameter_count(stmt.handle) > 0;
     if (withRowid) {
         for (int c = 1; c < sqlite3_column_count(stmt.handle); ++c)
             m_names << QString::fromUtf8(sqlite3_column_name(stmt.handle, c));
@@ -177,7 +177,7 @@ StatementInfo::StatementInfo(sqlite3* db, const QString& sqliteSql, bool withRow
             m_nameIndex.insert(m_names[c].toLower(), c);
     m_typeFloor.fill(ValueType::Null, m_names.size());
     // A statement with parameters is fetched whole each time it opens with new values.
-    if (!m_hasParams)
+    if (!hasParams)
         probeArms(db);
 }
 

@@ -29,7 +29,6 @@ public:
     const QStringList& names() const { return m_names; }
     /// Index of the first field of that name (case-insensitive), or -1.
     int fieldIndex(const QString& name) const;
-    bool hasParams() const { return m_hasParams; }
 
     /// Whether a condition "field = integer" can be written into every arm for this field.
     bool keyable(int column) const;
@@ -58,7 +57,6 @@ private:
     bool m_withRowid = false;
     QStringList m_names;
     QHash<QString, int> m_nameIndex; // lower-cased name -> first field of that name
-    bool m_hasParams = false;
     QVector<QStringList> m_sources; // per arm, per field: the column a key condition reads, or empty
     QVector<int> m_armBegin;        // per arm: source offsets of SELECT and past its last token
     QVector<int> m_armEnd;
