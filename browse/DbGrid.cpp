@@ -3,6 +3,7 @@
 #include "browse/DatasetModel.h"
 #include "browse/IconCellDelegate.h"
 #include "data/Dataset.h"
+#include "data/DbError.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -145,7 +146,7 @@ void DbGrid::followDataset()
     // A dataset that waits with its rows fetches them once a grid shows them; fetching resets
     // the model and comes back here.
     if (isVisible() && m_dataset->rowsPending()) {
-        m_dataset->fetchRows();
+        fetchShownRows();
         return;
     }
     m_syncing = true;
@@ -192,6 +193,19 @@ void DbGrid::hideEvent(QHideEvent* event)
 {
     QTableView::hideEvent(event);
     noteShowing(false);
+}
+
+void DbGrid::fetchShownRows()
+{
+    // The show or the reset that asked for the rows must not be torn by a failing fetch: the
+    // failure is thrown again from the event loop, where the application reports it, and the
+    // rows stay pending for the next look.
+    try {
+        m_dataset->fetchRows();
+    } catch (const DbError& e) {
+        const QString message = e.message();
+        QMetaObject::invokeMethod(this, [message] { throw DbError(message); }, Qt::QueuedConnection);
+    }
 }
 
 void DbGrid::noteShowing(bool visible)

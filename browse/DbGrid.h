@@ -66,6 +66,7 @@ protected:
 private:
     void followDataset();
     void noteShowing(bool visible);
+    void fetchShownRows();
     void currentRowMoved(const QModelIndex& current);
     void applyRowHeight();
 

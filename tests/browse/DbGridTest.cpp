@@ -12,6 +12,24 @@
 #include <QTabWidget>
 #include <QtTest>
 
+#include <sqlite3.h>
+
+// Failures that escape an event handler, caught and kept as the program's application reports them.
+class ReportingApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override
+    {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception& failure) {
+            reports << QString::fromUtf8(failure.what());
+        }
+        return false;
+    }
+    QStringList reports;
+};
+
 class DbGridTest : public QObject {
     Q_OBJECT
 private slots:
@@ -26,6 +44,7 @@ private slots:
     void rowHeightsAreUniformAndFitIcons();
     void doubleClickAndCellClickReachTheWindow();
     void waitingRowsComeWhenTheGridIsShown();
+    void aFailingFetchIsReportedFromTheEventLoop();
 
 private:
     std::unique_ptr<TinyDb> m_db;
@@ -236,5 +255,39 @@ void DbGridTest::waitingRowsComeWhenTheGridIsShown()
     QCOMPARE(grids[1]->currentIndex().row(), 0);
 }
 
-QTEST_MAIN(DbGridTest)
+void DbGridTest::aFailingFetchIsReportedFromTheEventLoop()
+{
+    auto* app = static_cast<ReportingApplication*>(QCoreApplication::instance());
+    app->reports.clear();
+    std::unique_ptr<Dataset> later = m_db->query(QStringLiteral("SELECT id, name FROM things ORDER BY name"));
+    QTabWidget pages;
+    pages.addTab(new QWidget, QStringLiteral("front"));
+    auto* grid = new DbGrid;
+    grid->setColumns({gridColumn("name", "Name", 120)});
+    grid->setDataset(*later);
+    pages.addTab(grid, QStringLiteral("behind"));
+    pages.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&pages));
+    QVERIFY(later->rowsPending());
+
+    // The table goes away behind the program's back; bringing the page forward fails to fetch.
+    sqlite3* other = nullptr;
+    sqlite3_open((m_db->folder() + QStringLiteral("gd.mdb")).toUtf8().constData(), &other);
+    QCOMPARE(sqlite3_exec(other, "DROP TABLE things", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(other);
+    pages.setCurrentIndex(1);
+    QCOMPARE(pages.currentIndex(), 1);
+    QCOMPARE(grid->model()->rowCount(), 0);
+    QVERIFY(later->rowsPending());
+    QTRY_COMPARE(app->reports.size(), 1);
+    QVERIFY2(app->reports.first().contains(QStringLiteral("no such table")), qPrintable(app->reports.first()));
+}
+
+int main(int argc, char** argv)
+{
+    ReportingApplication app(argc, argv);
+    DbGridTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "DbGridTest.moc"
