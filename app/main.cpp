@@ -1,4 +1,5 @@
 #include "app/MainForm.h"
+#include "app/QuitAfterFirstPaint.h"
 #include "app/Startup.h"
 #include "app/TavrinApplication.h"
 
@@ -13,6 +14,9 @@ int main(int argc, char* argv[])
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         MainForm->setGeometry(screen->availableGeometry());
     MainForm->showMaximized();
+    // For timing start-up as a whole process: the first paint of the main window ends the run.
+    if (qEnvironmentVariableIsSet("TAVRIN_QUIT_AFTER_SHOW"))
+        app.installEventFilter(new QuitAfterFirstPaint(MainForm, &app));
     const int result = app.exec();
     stopTavrin();
     return result;

@@ -52,7 +52,8 @@ void DatasetModel::resolveFields()
 
 int DatasetModel::rowCount(const QModelIndex& parent) const
 {
-    if (parent.isValid() || !m_dataset || !m_dataset->isOpen())
+    // Rows not fetched yet count as none until the grid showing them asks for them.
+    if (parent.isValid() || !m_dataset || !m_dataset->isOpen() || m_dataset->rowsPending())
         return 0;
     return m_dataset->recordCount();
 }

@@ -3,6 +3,7 @@
 #include "browse/DatasetModel.h"
 #include "browse/IconCellDelegate.h"
 #include "data/Dataset.h"
+#include "data/DbError.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -51,11 +52,18 @@ DbGrid::DbGrid(QWidget* parent) : QTableView(parent), m_model(new DatasetModel(t
             [this](const QModelIndex& index) { emit cellClick(index.row(), index.column()); });
 }
 
+DbGrid::~DbGrid()
+{
+    noteShowing(false);
+}
+
 void DbGrid::setDataset(Dataset& dataset)
 {
     disconnect(m_currentConnection);
     disconnect(m_rowsConnection);
+    noteShowing(false);
     m_dataset = &dataset;
+    noteShowing(isVisible());
     // The model connects first, so it has reset before the grid re-reads the current row.
     m_model->setDataset(&dataset);
     m_rowsConnection = connect(&dataset, &Dataset::rowsChanged, this, &DbGrid::followDataset);
@@ -135,6 +143,12 @@ void DbGrid::followDataset()
 {
     if (!m_dataset || m_syncing)
         return;
+    // A dataset that waits with its rows fetches them once a grid shows them; fetching resets
+    // the model and comes back here.
+    if (isVisible() && m_dataset->rowsPending()) {
+        fetchShownRows();
+        return;
+    }
     m_syncing = true;
     const int row = m_dataset->isOpen() ? m_dataset->recNo() : -1;
     if (row < 0 || row >= m_model->rowCount()) {
@@ -166,6 +180,45 @@ void DbGrid::currentRowMoved(const QModelIndex& current)
         throw;
     }
     m_syncing = false;
+}
+
+void DbGrid::showEvent(QShowEvent* event)
+{
+    QTableView::showEvent(event);
+    noteShowing(true);
+    followDataset();
+}
+
+void DbGrid::hideEvent(QHideEvent* event)
+{
+    QTableView::hideEvent(event);
+    noteShowing(false);
+}
+
+void DbGrid::fetchShownRows()
+{
+    // The show or the reset that asked for the rows must not be torn by a failing fetch: the
+    // failure is thrown again from the event loop, where the application reports it, and the
+    // rows stay pending for the next look.
+    try {
+        m_dataset->fetchRows();
+    } catch (const DbError& e) {
+        const QString message = e.message();
+        QMetaObject::invokeMethod(this, [message] { throw DbError(message); }, Qt::QueuedConnection);
+    }
+}
+
+void DbGrid::noteShowing(bool visible)
+{
+    // While visible the grid reads whatever rows its dataset gets, so they need not wait.
+    Dataset* target = visible ? m_dataset : nullptr;
+    if (m_showingTo == target)
+        return;
+    if (m_showingTo)
+        m_showingTo->setViewShowing(false);
+    m_showingTo = target;
+    if (m_showingTo)
+        m_showingTo->setViewShowing(true);
 }
 
 void DbGrid::mouseDoubleClickEvent(QMouseEvent* event)

@@ -5,6 +5,7 @@
 
 #include "browse/GridColumn.h"
 
+#include <QPointer>
 #include <QTableView>
 #include <QVector>
 
@@ -16,6 +17,7 @@ class DbGrid : public QTableView {
     Q_OBJECT
 public:
     explicit DbGrid(QWidget* parent = nullptr);
+    ~DbGrid() override;
 
     /// Binds the grid to a dataset (not owned; it must outlive the grid).
     void setDataset(Dataset& dataset);
@@ -56,16 +58,21 @@ signals:
     void cellClick(int row, int column);
 
 protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
 private:
     void followDataset();
+    void noteShowing(bool visible);
+    void fetchShownRows();
     void currentRowMoved(const QModelIndex& current);
     void applyRowHeight();
 
     DatasetModel* m_model;
     Dataset* m_dataset = nullptr;
+    QPointer<Dataset> m_showingTo; // the dataset told that this grid shows its rows
     IconCellDelegate* m_iconDelegate = nullptr;
     QFont m_baseFont;
     QString m_hint;

@@ -145,8 +145,18 @@ void Column::toTextColumn()
     m_type = ValueType::Text;
 }
 
-void Column::finish()
+void Column::finish(ValueType floor)
 {
+    if (floor == ValueType::Text && m_type != ValueType::Text) {
+        toTextColumn();
+    } else if (floor == ValueType::Float && (m_type == ValueType::Integer || m_type == ValueType::Null)) {
+        if (m_type == ValueType::Null)
+            m_ints.assign(m_rows, 0);
+        toFloatColumn();
+    } else if (floor == ValueType::Integer && m_type == ValueType::Null) {
+        m_ints.assign(m_rows, 0);
+        m_type = ValueType::Integer;
+    }
     if (m_declaredBool && (m_type == ValueType::Integer || m_type == ValueType::Null)) {
         if (m_type == ValueType::Null)
             m_ints.assign(m_rows, 0);

@@ -23,8 +23,9 @@ public:
     void appendInteger(int64_t v);
     void appendFloat(double v);
     void appendText(std::string_view utf8);
-    /// Ends fetching: applies the declared yes/no type and trims spare capacity.
-    void finish();
+    /// Ends fetching: widens the column to `floor` when its values alone give a narrower type
+    /// (Integer < Float < Text), applies the declared yes/no type and trims spare capacity.
+    void finish(ValueType floor = ValueType::Null);
 
     ValueType type() const { return m_type; }
     uint32_t size() const { return m_rows; }

@@ -2,6 +2,7 @@
 
 #include "data/DatabaseFileCheck.h"
 #include "data/DbError.h"
+#include "data/SharedRows.h"
 
 #include <QFile>
 
@@ -20,7 +21,12 @@ const char* const kPieceAfter =
 // Long enough to ride out another program's short write, short enough not to freeze the window.
 const int kBusyTimeoutMs = 1500;
 
+// At most 16 MiB of pages, taken as they are read.
+const char* const kPageCache = "PRAGMA cache_size = -16384";
+
 } // namespace
+
+Connection::Connection() : m_shared(std::make_unique<SharedRows>(*this)) {}
 
 Connection::~Connection()
 {
@@ -65,13 +71,17 @@ void Connection::open()
 
     sqlite3* db = nullptr;
     const QByteArray native = QFile::encodeName(path);
-    const int rc = sqlite3_open_v2(native.constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    // One thread uses the connection: SQLite need not lock it around every call.
+    const int rc = sqlite3_open_v2(native.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         const QString why = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory");
         sqlite3_close(db);
         throw DbError(QStringLiteral("Cannot open database file %1: %2").arg(path, why));
     }
     sqlite3_busy_timeout(db, kBusyTimeoutMs);
+    // A list of every item joins each row to its table by key: with the default 2 MiB the pages
+    // of a large table leave the cache before they are read again.
+    sqlite3_exec(db, kPageCache, nullptr, nullptr, nullptr);
     try {
         probeOpenDatabase(db, path);
     } catch (...) {
@@ -85,7 +95,9 @@ void Connection::close()
 {
     if (!m_db)
         return;
-    // Statements are finalised by their datasets after each fetch, so close_v2 frees at once.
+    // The only statements kept between fetches are the shared ones, finalised here, so
+    // close_v2 frees the handle at once.
+    m_shared->clear();
     sqlite3_close_v2(m_db);
     m_db = nullptr;
 }

@@ -6,11 +6,14 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <memory>
+
+class SharedRows;
 struct sqlite3;
 
 class Connection {
 public:
-    Connection() = default;
+    Connection();
     ~Connection();
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
@@ -32,14 +35,20 @@ public:
     /// The open handle (opens first when closed).
     sqlite3* handle();
 
-    /// Counts the writes made through this connection. Rows fetched once and shared between
-    /// datasets hold only for the count they were fetched at; every writer calls noteWrite()
-    /// after a write succeeds.
+    /// Counts the writes made through this connection. The rows its datasets share (sharedRows())
+    /// hold only for the count they were fetched at: whatever writes to the file calls
+    /// noteWrite() after each write that succeeds, and the next open or key change of any
+    /// dataset fetches afresh. Datasets that are open keep showing what they fetched.
     quint64 writeCount() const { return m_writeCount; }
     void noteWrite() { ++m_writeCount; }
+
+    /// The statements and rows the datasets over this connection share; emptied when the
+    /// connection closes.
+    SharedRows& sharedRows() { return *m_shared; }
 
 private:
     QString m_connectionString;
     sqlite3* m_db = nullptr;
     quint64 m_writeCount = 0;
+    std::unique_ptr<SharedRows> m_shared;
 };

@@ -5,11 +5,15 @@
 #include "data/FilterExpression.h"
 #include "data/JetSql.h"
 #include "data/RowStore.h"
+#include "data/SharedRows.h"
 #include "data/SortOrder.h"
+#include "data/StatementInfo.h"
 
 #include <QPointer>
 
-// Everything a dataset keeps between calls: its definition, its fetched rows and its view.
+#include <utility>
+
+// Everything a dataset keeps between calls: its definition, the rows it shows and its view.
 class DatasetStore {
 public:
     explicit DatasetStore(Connection& c) : connection(c) {}
@@ -18,14 +22,27 @@ public:
     QStringList sqlLines;
     QString tableName;
     QHash<QString, Value> params; // lower-cased names
+    bool shareRows = true;
 
     bool open = false;
+    std::shared_ptr<const StatementInfo> info; // while open
+    QString shown;                             // the statement as error texts name it
+    // What the view is over: the whole result, or the rows of the filter's key only (keyColumns
+    // holding keys). Pending: not fetched yet; a probe told whether there is a first row.
+    QVector<int> keyColumns;
+    QVector<qint64> keys;
+    QVector<FilterTerm> terms; // the filter in force, applied to whatever is fetched
+    bool pending = false;
+    bool pendingHasRows = false;
+    bool pendingSeen = false; // a view was told the rows are pending and waits for rowsChanged
+    int showingViews = 0;     // visible views that read whatever rows come
     RowStore rows;
 
     QString filterText;
     bool filtered = false;
     std::vector<RowCondition> filterConditions; // resolved while filtered and open
     QString sortText;
+    std::vector<std::pair<int, bool>> sortColumns; // resolved while open
 
     int pos = -1;
     bool bof = true;
@@ -111,6 +128,16 @@ void Dataset::setParam(const QString& name, const Value& value)
     m_store->params.insert(key, value);
 }
 
+void Dataset::setSharedRows(bool on)
+{
+    m_store->shareRows = on;
+}
+
+bool Dataset::sharedRows() const
+{
+    return m_store->shareRows && m_store->tableName.isEmpty();
+}
+
 // --- opening ---------------------------------------------------------------------------------
 
 void Dataset::open()
@@ -130,25 +157,28 @@ void Dataset::open()
             throw DbError(QStringLiteral("No statement to open%1").arg(objectName().isEmpty() ? QString() : QStringLiteral(" in ") + objectName()));
         sqlite = translateJetSql(shown);
     }
-    sqlite3* db = s.connection.handle();
-    s.rows.fetch(db, sqlite, s.params, shown, isTable);
+    std::shared_ptr<const StatementInfo> info = s.connection.sharedRows().statement(sqlite, isTable, shown);
+    // The sort and the filter name fields of this statement; check them before anything changes.
+    std::vector<std::pair<int, bool>> sortColumns;
+    for (const SortKey& k : parseSort(s.sortText)) {
+        const int c = info->fieldIndex(k.field);
+        if (c < 0)
+            throw DbError(QStringLiteral("Field '%1' not found in %2").arg(k.field, describe(s, *this)));
+        sortColumns.emplace_back(c, k.descending);
+    }
+    std::swap(s.info, info);
+    s.shown = shown;
+    s.sortColumns = sortColumns;
     try {
-        s.filterConditions.clear();
-        if (s.filtered) {
-            for (const FilterTerm& t : parseFilter(s.filterText))
-                s.filterConditions.push_back(s.rows.condition(fieldIndexOrThrow(t.field), t.value));
-        }
-        std::vector<std::pair<int, bool>> keys;
-        for (const SortKey& k : parseSort(s.sortText))
-            keys.emplace_back(fieldIndexOrThrow(k.field), k.descending);
-        s.rows.sortBy(keys);
+        loadRows(s.filtered ? filterTerms(s.filterText) : QVector<FilterTerm>());
     } catch (...) {
+        s.info.reset();
         s.rows.clear();
+        s.sortColumns.clear();
         throw;
     }
     s.open = true;
-    applyView();
-    s.pos = s.rows.visibleCount() > 0 ? 0 : -1;
+    s.pos = !isEmpty() ? 0 : -1;
     s.bof = true;
     s.eof = s.pos < 0;
     emit rowsChanged();
@@ -165,8 +195,14 @@ void Dataset::close()
     if (!s.open)
         return;
     s.open = false;
+    s.info.reset();
     s.rows.clear();
+    s.pending = false;
+    s.keyColumns.clear();
+    s.keys.clear();
+    s.terms.clear();
     s.filterConditions.clear();
+    s.sortColumns.clear();
     s.pos = -1;
     s.bof = s.eof = true;
     emit rowsChanged();
@@ -178,21 +214,139 @@ bool Dataset::isOpen() const
     return m_store->open;
 }
 
+bool Dataset::rowsPending() const
+{
+    const bool pending = m_store->open && m_store->pending;
+    m_store->pendingSeen = m_store->pendingSeen || pending;
+    return pending;
+}
+
+void Dataset::fetchRows()
+{
+    ensureRows();
+}
+
+void Dataset::setViewShowing(bool showing)
+{
+    m_store->showingViews += showing ? 1 : -1;
+}
+
+// --- what is fetched ---------------------------------------------------------------------------
+
+QVector<FilterTerm> Dataset::filterTerms(const QString& text) const
+{
+    const QVector<FilterTerm> terms = parseFilter(text);
+    for (const FilterTerm& t : terms)
+        if (m_store->info->fieldIndex(t.field) < 0)
+            throw DbError(QStringLiteral("Filter \"%1\" names an unknown field '%2' in %3").arg(text, t.field, describe(*m_store, *this)));
+    return terms;
+}
+
+void Dataset::loadRows(const QVector<FilterTerm>& terms)
+{
+    DatasetStore& s = *m_store;
+    const StatementInfo& info = *s.info;
+    SharedRows& shared = s.connection.sharedRows();
+    const bool share = sharedRows();
+
+    // Every integer term on a keyable field goes into the statement; the filter itself still
+    // applies to what comes back, so the rows are exactly those of the whole result.
+    QVector<int> keyColumns;
+    QVector<qint64> keys;
+    if (share) {
+        for (const FilterTerm& t : terms) {
+            const int c = info.fieldIndex(t.field);
+            qint64 key = 0;
+            if (info.keyable(c) && integerFilterValue(t.value, key)) {
+                keyColumns << c;
+                keys << key;
+            }
+        }
+    }
+    // Rows may wait for their first reader when a probe can tell whether there is a first row
+    // (no filter beyond the key, no master link) and no visible view would read them at once.
+    const bool wait = !s.master && s.showingViews == 0 && keyColumns.size() == terms.size() &&
+                      (!terms.isEmpty() || info.deferrable());
+    SharedRowSet rows;
+    bool hasRows = false;
+    // The whole result does not change while open: once fetched, every later filter only
+    // re-restricts it.
+    const bool sameRows = s.open && !s.pending && s.keyColumns.isEmpty();
+    if (sameRows) {
+        rows = s.rows.rows();
+        keyColumns.clear();
+        keys.clear();
+    } else if (!keyColumns.isEmpty()) {
+        rows = shared.cachedKeyRows(info, keyColumns, keys);
+        if (!rows && wait)
+            hasRows = shared.keyHasRows(info, keyColumns, keys, s.shown);
+        else if (!rows)
+            rows = shared.keyRows(info, keyColumns, keys, s.shown);
+    } else if (wait) {
+        hasRows = info.hasRows();
+    } else {
+        rows = shared.allRows(info, s.params, share, s.shown);
+    }
+
+    if (!sameRows)
+        s.rows.setRows(rows);
+    s.keyColumns = keyColumns;
+    s.keys = keys;
+    s.terms = terms;
+    s.pending = !rows;
+    s.pendingHasRows = hasRows;
+    s.pendingSeen = false;
+    showFetched(!sameRows);
+}
+
+void Dataset::showFetched(bool newRows) const
+{
+    DatasetStore& s = *m_store;
+    s.filterConditions.clear();
+    if (s.pending)
+        return;
+    for (const FilterTerm& t : s.terms)
+        s.filterConditions.push_back(s.rows.condition(s.info->fieldIndex(t.field), t.value));
+    if (newRows)
+        s.rows.sortBy(s.sortColumns);
+    applyView();
+}
+
+void Dataset::ensureRows() const
+{
+    DatasetStore& s = *m_store;
+    if (!s.open || !s.pending)
+        return;
+    SharedRows& shared = s.connection.sharedRows();
+    s.rows.setRows(s.keyColumns.isEmpty() ? shared.allRows(*s.info, s.params, sharedRows(), s.shown)
+                                          : shared.keyRows(*s.info, s.keyColumns, s.keys, s.shown));
+    s.pending = false;
+    showFetched(true);
+    // The probe that let the fetch wait saw a first row; the file may have changed since.
+    if (s.pos >= s.rows.visibleCount()) {
+        s.pos = -1;
+        s.bof = s.eof = true;
+    }
+    // Only a view that was told the rows are pending needs telling that they came.
+    if (std::exchange(s.pendingSeen, false))
+        emit const_cast<Dataset*>(this)->rowsChanged();
+}
+
 // --- fields ----------------------------------------------------------------------------------
 
 QStringList Dataset::fieldNames() const
 {
-    return m_store->rows.names();
+    return m_store->info ? m_store->info->names() : QStringList();
 }
 
 int Dataset::fieldCount() const
 {
-    return m_store->rows.columnCount();
+    return m_store->info ? int(m_store->info->names().size()) : 0;
 }
 
 int Dataset::fieldIndex(const QString& name) const
 {
-    return m_store->rows.fieldIndex(name);
+    return m_store->info ? m_store->info->fieldIndex(name) : -1;
 }
 
 int Dataset::fieldIndexOrThrow(const QString& name) const
@@ -207,6 +361,7 @@ ValueType Dataset::fieldType(int column) const
 {
     if (column < 0 || column >= fieldCount())
         return ValueType::Null;
+    ensureRows();
     return m_store->rows.column(column).type();
 }
 
@@ -214,11 +369,16 @@ ValueType Dataset::fieldType(int column) const
 
 int Dataset::recordCount() const
 {
-    return m_store->open ? m_store->rows.visibleCount() : 0;
+    if (!m_store->open)
+        return 0;
+    ensureRows();
+    return m_store->rows.visibleCount();
 }
 
 bool Dataset::isEmpty() const
 {
+    if (m_store->open && m_store->pending)
+        return !m_store->pendingHasRows;
     return recordCount() == 0;
 }
 
@@ -248,7 +408,7 @@ void Dataset::first()
 {
     DatasetStore& s = *m_store;
     s.bof = true;
-    s.eof = recordCount() == 0;
+    s.eof = isEmpty();
     if (s.eof)
         return;
     s.pos = 0;
@@ -307,6 +467,7 @@ void Dataset::moveTo(int position)
 
 Value Dataset::value(int position, int column) const
 {
+    ensureRows();
     if (position < 0 || position >= recordCount() || column < 0 || column >= fieldCount())
         return Value();
     return m_store->rows.column(column).valueAt(m_store->rows.baseRowAt(position));
@@ -314,6 +475,7 @@ Value Dataset::value(int position, int column) const
 
 QString Dataset::displayText(int position, int column) const
 {
+    ensureRows();
     if (position < 0 || position >= recordCount() || column < 0 || column >= fieldCount())
         return QString();
     return m_store->rows.column(column).displayAt(m_store->rows.baseRowAt(position));
@@ -347,25 +509,12 @@ double Dataset::asFloat(const QString& field) const
 
 // --- filter ----------------------------------------------------------------------------------
 
-std::vector<RowCondition> Dataset::resolveFilter(const QString& text) const
-{
-    std::vector<RowCondition> conditions;
-    for (const FilterTerm& t : parseFilter(text)) {
-        const int c = fieldIndex(t.field);
-        if (c < 0)
-            throw DbError(QStringLiteral("Filter \"%1\" names an unknown field '%2' in %3").arg(text, t.field, describe(*m_store, *this)));
-        conditions.push_back(m_store->rows.condition(c, t.value));
-    }
-    return conditions;
-}
-
 void Dataset::setFilter(const QString& text)
 {
     DatasetStore& s = *m_store;
     if (s.open && s.filtered) {
-        s.filterConditions = resolveFilter(text); // throws before anything changes
+        loadRows(filterTerms(text)); // throws before anything changes
         s.filterText = text;
-        applyView();
         switched();
         return;
     }
@@ -386,9 +535,8 @@ void Dataset::setFiltered(bool on)
         s.filtered = on;
         return;
     }
-    s.filterConditions = on ? resolveFilter(s.filterText) : std::vector<RowCondition>();
+    loadRows(on ? filterTerms(s.filterText) : QVector<FilterTerm>());
     s.filtered = on;
-    applyView();
     switched();
 }
 
@@ -397,7 +545,7 @@ bool Dataset::filtered() const
     return m_store->filtered;
 }
 
-void Dataset::applyView()
+void Dataset::applyView() const
 {
     DatasetStore& s = *m_store;
     std::vector<RowCondition> all = s.filterConditions;
@@ -420,7 +568,7 @@ void Dataset::applyView()
 void Dataset::switched()
 {
     DatasetStore& s = *m_store;
-    s.pos = s.rows.visibleCount() > 0 ? 0 : -1;
+    s.pos = !isEmpty() ? 0 : -1;
     s.bof = true;
     s.eof = s.pos < 0;
     emit rowsChanged();
@@ -443,9 +591,11 @@ void Dataset::setSort(const QString& text)
     std::vector<std::pair<int, bool>> columns;
     for (const SortKey& k : keys)
         columns.emplace_back(fieldIndexOrThrow(k.field), k.descending);
+    ensureRows();
     const int oldPos = s.pos;
     const uint32_t current = oldPos >= 0 ? s.rows.baseRowAt(oldPos) : 0;
     s.rows.sortBy(columns);
+    s.sortColumns = columns;
     s.sortText = text;
     s.pos = oldPos >= 0 ? s.rows.positionOf(current) : -1;
     emit rowsChanged();
@@ -465,6 +615,7 @@ bool Dataset::locate(const QString& field, const QString& value, int options)
     if (!s.open)
         return false;
     const int c = fieldIndexOrThrow(field);
+    ensureRows();
     const int p = s.rows.locate(c, value, options & CaseInsensitive, options & PartialKey);
     if (p < 0)
         return false;
@@ -503,12 +654,14 @@ void Dataset::setMasterLink(Dataset* master, const QString& masterFields, const 
     if (master) {
         s.masterConnection = connect(master, &Dataset::currentChanged, this, [this] {
             if (m_store->open) {
+                ensureRows();
                 applyView();
                 switched();
             }
         });
     }
     if (s.open) {
+        ensureRows();
         applyView();
         switched();
     }
@@ -518,7 +671,7 @@ void Dataset::setMasterLink(Dataset* master, const QString& masterFields, const 
 
 size_t Dataset::cellBytes() const
 {
-    return m_store->rows.cellBytes();
+    return m_store->rows.rows()->cellBytes();
 }
 
 int Dataset::fetchedRowCount() const

@@ -1,13 +1,19 @@
 #pragma once
-// A static client-side cursor over one statement (or one whole table): open() runs the statement
-// once and fetches every row; filtering, sorting, locating and moving then work on the fetched rows
-// in memory and never touch the database again.
+// A static client-side cursor over one statement (or one whole table): filtering, sorting,
+// locating and moving work on fetched rows in memory. What it fetches is its own business:
+// open() prepares the statement (so a bad one fails at once) and fetches the whole result when
+// something first needs a row; a filter "field = 'integer'" on a field the statement takes
+// straight from an INTEGER column fetches only that key's rows (its WHERE written into every
+// arm of the statement). Either way every row, order and position is what a whole fetch
+// filtered afterwards would give. Datasets running the same text share the fetched rows
+// through their connection (Connection::sharedRows()).
 
 #include "data/Value.h"
 
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 #include <functional>
 #include <memory>
@@ -15,6 +21,7 @@
 
 class Connection;
 class DatasetStore;
+struct FilterTerm;
 struct RowCondition;
 
 /// Options of locate(); every caller in the program passes both.
@@ -39,14 +46,28 @@ public:
     QString tableName() const;
     /// Named parameter (":parents" is set as setParam("parents", ...)); applies at the next open.
     void setParam(const QString& name, const Value& value);
+    /// Whether the fetched rows are shared with the connection's other datasets of the same
+    /// text (default: yes for statements; a whole-table dataset always has its own). A dataset
+    /// whose rows are edited must have its own: switch this off before it opens.
+    void setSharedRows(bool on);
+    bool sharedRows() const;
 
     // --- opening -------------------------------------------------------------------------------
-    /// Runs the statement and fetches every row; opens the connection first when it is closed.
-    /// Throws DbError on failure (the dataset then stays closed). Moves to the first row and runs
-    /// after-open, then after-scroll (when there is a row).
+    /// Prepares the statement, opening the connection first when it is closed; the rows come
+    /// now or when first needed. Throws DbError on failure (the dataset then stays closed).
+    /// Moves to the first row and runs after-open, then after-scroll (when there is a row).
     void open();
     void close();
     bool isOpen() const;
+    /// Open, but the whole result not fetched yet: nothing has asked for a row. A view that
+    /// shows the rows calls fetchRows() when it becomes visible.
+    bool rowsPending() const;
+    /// Fetches what rowsPending() waits for and emits rowsChanged. Throws DbError when the
+    /// fetch fails (the rows stay pending). Any read of a row does the same by itself.
+    void fetchRows();
+    /// A view that shows the rows says so while it is visible (calls balanced: true, then
+    /// false): rows it would read at once are then fetched at once, not first probed for.
+    void setViewShowing(bool showing);
 
     // --- fields --------------------------------------------------------------------------------
     /// Result-column names (bare, or qualified as written where two tables share a name).
@@ -120,13 +141,16 @@ public:
     void setMasterLink(Dataset* master, const QString& masterFields, const QString& detailFields);
 
     // --- cost -----------------------------------------------------------------------------------
-    /// Heap bytes held by the fetched cells (columns and their string pools).
+    /// Heap bytes held by the cells this dataset shows from (columns and their string pools),
+    /// shared with other datasets or not.
     size_t cellBytes() const;
-    /// Rows fetched by the last open, whatever the filter lets through.
+    /// Rows fetched for what the dataset shows now (a key's rows, or the whole result),
+    /// whatever the filter lets through; 0 while the rows are pending.
     int fetchedRowCount() const;
 
 signals:
-    /// The set or order of visible rows changed (open, close, filter, sort): views reset.
+    /// The set or order of visible rows changed (open, close, filter, sort, pending rows
+    /// fetched): views reset.
     void rowsChanged();
     /// The current position changed (also emitted after rowsChanged when it moved).
     void currentChanged(int position);
@@ -134,8 +158,11 @@ signals:
 private:
     void scrolled();
     void switched();
-    void applyView();
-    std::vector<RowCondition> resolveFilter(const QString& text) const;
+    void applyView() const;
+    void ensureRows() const;
+    void showFetched(bool newRows) const;
+    QVector<FilterTerm> filterTerms(const QString& text) const;
+    void loadRows(const QVector<FilterTerm>& terms);
 
     std::unique_ptr<DatasetStore> m_store;
 };

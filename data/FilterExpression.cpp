@@ -1,93 +1,122 @@
 #include "data/FilterExpression.h"
 
 #include "data/DbError.h"
+#include "data/SqlTokens.h"
+
+#include <cmath>
 
 namespace {
 
-[[noreturn]] void malformed(const QString& text, const QString& why)
-{
+[[noreturn]] void malformed(const QString& text, const QString& why) {
     throw DbError(QStringLiteral("Malformed filter \"%1\": %2").arg(text, why));
 }
 
-bool isNameChar(QChar c)
-{
-    return c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char('.') || c == QLatin1Char('$');
-}
+class FilterParser {
+public:
+    explicit FilterParser(const QString& text) : m_text(text), m_tokens(tokenizeSql(text)) {}
 
-void skipBlanks(const QString& s, int& i)
-{
-    while (i < s.size() && s[i].isSpace())
-        ++i;
-}
+    QVector<FilterTerm> run() {
+        QVector<FilterTerm> terms;
+        if (m_tokens.isEmpty())
+            return terms;
+        for (;;) {
+            FilterTerm term;
+            term.field = field();
+            if (!at().isPunct("="))
+                malformed(m_text, QStringLiteral("'=' expected after %1").arg(term.field));
+            ++m_i;
+            term.value = value(term.field);
+            terms.push_back(term);
+            if (m_i == m_tokens.size())
+                break;
+            if (!at().isWord("AND"))
+                malformed(m_text, QStringLiteral("AND expected at \"%1\"").arg(m_text.mid(at().begin)));
+            ++m_i;
+        }
+        return terms;
+    }
+
+private:
+    const SqlToken& at() const {
+        static const SqlToken none;
+        return m_i < m_tokens.size() ? m_tokens[m_i] : none;
+    }
+
+    void checkClosed(const SqlToken& t) const {
+        if (!t.unterminated)
+            return;
+        malformed(m_text, t.quote == QLatin1Char('[') ? QStringLiteral("unbalanced bracket")
+                                                      : QStringLiteral("unbalanced quote"));
+    }
+
+    // A [bracketed] name as a whole, or bare names joined by dots (npcnames.name).
+    QString field() {
+        const SqlToken& first = at();
+        checkClosed(first);
+        if (first.kind == SqlToken::Name && first.quote == QLatin1Char('[')) {
+            ++m_i;
+            const QString name = first.text.trimmed();
+            if (name.isEmpty())
+                malformed(m_text, QStringLiteral("a field name is missing"));
+            return name;
+        }
+        QString name;
+        while (at().kind == SqlToken::Word || at().kind == SqlToken::Number || at().isPunct(".")) {
+            if (!name.isEmpty() && m_tokens[m_i - 1].end != at().begin)
+                break;
+            name += at().text;
+            ++m_i;
+        }
+        if (name.isEmpty())
+            malformed(m_text, QStringLiteral("a field name is missing"));
+        return name;
+    }
+
+    // A quoted value, or an unquoted number such as the fixed "item_id = 0".
+    QString value(const QString& field) {
+        const SqlToken& t = at();
+        checkClosed(t);
+        if (t.kind == SqlToken::String && t.quote == QLatin1Char('\'')) {
+            ++m_i;
+            return t.text;
+        }
+        QString number;
+        if ((t.isPunct("-") || t.isPunct("+")) && m_i + 1 < m_tokens.size() &&
+            m_tokens[m_i + 1].kind == SqlToken::Number && m_tokens[m_i + 1].begin == t.end) {
+            number = t.text;
+            ++m_i;
+        }
+        bool ok = false;
+        if (at().kind == SqlToken::Number) {
+            number += at().text;
+            number.toDouble(&ok);
+        }
+        if (!ok)
+            malformed(m_text, QStringLiteral("a quoted value or a number expected after %1 =").arg(field));
+        ++m_i;
+        return number;
+    }
+
+    const QString& m_text;
+    const QVector<SqlToken> m_tokens;
+    int m_i = 0;
+};
 
 } // namespace
 
-QVector<FilterTerm> parseFilter(const QString& text)
-{
-    QVector<FilterTerm> terms;
-    int i = 0;
-    const int n = text.size();
-    skipBlanks(text, i);
-    if (i == n)
-        return terms;
-    for (;;) {
-        FilterTerm term;
-        skipBlanks(text, i);
-        if (i < n && text[i] == QLatin1Char('[')) {
-            const int close = text.indexOf(QLatin1Char(']'), i + 1);
-            if (close < 0)
-                malformed(text, QStringLiteral("unbalanced bracket"));
-            term.field = text.mid(i + 1, close - i - 1).trimmed();
-            i = close + 1;
-        } else {
-            const int start = i;
-            while (i < n && isNameChar(text[i]))
-                ++i;
-            term.field = text.mid(start, i - start);
-        }
-        if (term.field.isEmpty())
-            malformed(text, QStringLiteral("a field name is missing"));
-        skipBlanks(text, i);
-        if (i >= n || text[i] != QLatin1Char('='))
-            malformed(text, QStringLiteral("'=' expected after %1").arg(term.field));
-        ++i;
-        skipBlanks(text, i);
-        if (i < n && text[i] == QLatin1Char('\'')) {
-            ++i;
-            for (;;) {
-                if (i >= n)
-                    malformed(text, QStringLiteral("unbalanced quote"));
-                if (text[i] == QLatin1Char('\'')) {
-                    if (i + 1 < n && text[i + 1] == QLatin1Char('\'')) {
-                        term.value += QLatin1Char('\'');
-                        i += 2;
-                        continue;
-                    }
-                    ++i;
-                    break;
-                }
-                term.value += text[i++];
-            }
-        } else {
-            // An unquoted number such as the fixed "item_id = 0".
-            const int start = i;
-            if (i < n && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+')))
-                ++i;
-            while (i < n && (text[i].isDigit() || text[i] == QLatin1Char('.')))
-                ++i;
-            term.value = text.mid(start, i - start);
-            bool ok = false;
-            term.value.toDouble(&ok);
-            if (!ok)
-                malformed(text, QStringLiteral("a quoted value or a number expected after %1 =").arg(term.field));
-        }
-        terms.push_back(term);
-        skipBlanks(text, i);
-        if (i == n)
-            break;
-        if (text.mid(i, 3).compare(QLatin1String("AND"), Qt::CaseInsensitive) != 0 || i + 3 >= n || !text[i + 3].isSpace())
-            malformed(text, QStringLiteral("AND expected at \"%1\"").arg(text.mid(i)));
-        i += 3;
-    }
-    return terms;
+QVector<FilterTerm> parseFilter(const QString& text) {
+    return FilterParser(text).run();
+}
+
+bool integerFilterValue(const QString& valueText, qint64& key) {
+    const QString v = valueText.trimmed();
+    bool ok = false;
+    key = v.toLongLong(&ok);
+    if (ok)
+        return true;
+    const double d = v.toDouble(&ok);
+    if (!ok || std::floor(d) != d || std::fabs(d) >= 9.0e18)
+        return false;
+    key = static_cast<qint64>(d);
+    return true;
 }

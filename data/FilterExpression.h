@@ -13,3 +13,7 @@ struct FilterTerm {
 /// Throws DbError naming the filter text when it does not have that form. Empty text gives no
 /// terms (every row passes).
 QVector<FilterTerm> parseFilter(const QString& text);
+
+/// The integer a filter value stands for on an integer column: '57', ' 57 ' and '57.0' give 57;
+/// false when it is no whole number.
+bool integerFilterValue(const QString& valueText, qint64& key);

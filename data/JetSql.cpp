@@ -1,6 +1,7 @@
 #include "data/JetSql.h"
 
 #include "data/DbError.h"
+#include "data/SqlTokens.h"
 
 #include <QStringList>
 
@@ -16,11 +17,6 @@ const char* const kJetOnlyFunctions[] = {"IIF", "NZ", "SWITCH", "CSTR", "CINT", 
     throw DbError(QStringLiteral("Cannot translate the statement (%1): %2").arg(why, jetSql));
 }
 
-bool isIdentChar(QChar c)
-{
-    return c.isLetterOrNumber() || c == QLatin1Char('_');
-}
-
 // A name SQLite accepts bare: letters, digits and '_' in each dot-separated part.
 bool isPlainName(const QString& s)
 {
@@ -30,117 +26,80 @@ bool isPlainName(const QString& s)
         if (part.isEmpty() || part[0].isDigit())
             return false;
         for (QChar c : part)
-            if (!isIdentChar(c))
+            if (!c.isLetterOrNumber() && c != QLatin1Char('_'))
                 return false;
     }
     return true;
 }
 
-void checkFunctionName(const QString& word, const QString& rest, const QString& jetSql)
+// A Jet-only function name followed by '(' (a word right after '.' is a column, never a call).
+void checkFunctionName(const QVector<SqlToken>& tokens, int i, const QString& jetSql)
 {
-    int i = 0;
-    while (i < rest.size() && rest[i].isSpace())
-        ++i;
-    if (i >= rest.size() || rest[i] != QLatin1Char('('))
+    if (i + 1 >= tokens.size() || !tokens[i + 1].isPunct("("))
         return;
-    const QString upper = word.toUpper();
+    if (i > 0 && tokens[i - 1].isPunct(".") && tokens[i - 1].end == tokens[i].begin)
+        return;
+    const QString upper = tokens[i].text.toUpper();
     for (const char* f : kJetOnlyFunctions)
         if (upper == QLatin1String(f))
-            reject(QStringLiteral("the Jet function %1 has no SQLite equivalent").arg(word), jetSql);
+            reject(QStringLiteral("the Jet function %1 has no SQLite equivalent").arg(tokens[i].text), jetSql);
+}
+
+QString bracketedName(const SqlToken& t, const QString& jetSql)
+{
+    const QString name = t.text.trimmed();
+    if (name.contains(QLatin1Char('[')))
+        reject(QStringLiteral("nested bracket"), jetSql);
+    if (isPlainName(name))
+        return name;
+    if (name.isEmpty() || name.contains(QLatin1Char('"')))
+        reject(QStringLiteral("unusable bracketed name [%1]").arg(name), jetSql);
+    QStringList parts;
+    for (const QString& part : name.split(QLatin1Char('.')))
+        parts << QLatin1Char('"') + part + QLatin1Char('"');
+    return parts.join(QLatin1Char('.'));
+}
+
+QString unbalanced(QChar quote)
+{
+    if (quote == QLatin1Char('\''))
+        return QStringLiteral("unbalanced single quote");
+    if (quote == QLatin1Char('"'))
+        return QStringLiteral("unbalanced double quote");
+    if (quote == QLatin1Char('`'))
+        return QStringLiteral("unbalanced backtick");
+    return QStringLiteral("unbalanced bracket");
 }
 
 } // namespace
 
 QString translateJetSql(const QString& jetSql)
 {
+    const QVector<SqlToken> tokens = tokenizeSql(jetSql, SqlDialect::Jet);
     QString out;
     out.reserve(jetSql.size() + 16);
-    const int n = jetSql.size();
-    int i = 0;
-    while (i < n) {
-        const QChar c = jetSql[i];
-        if (c == QLatin1Char('\'')) {
-            // A single-quoted literal passes unchanged, doubled quotes included.
-            int j = i + 1;
-            for (;;) {
-                if (j >= n)
-                    reject(QStringLiteral("unbalanced single quote"), jetSql);
-                if (jetSql[j] == QLatin1Char('\'')) {
-                    if (j + 1 < n && jetSql[j + 1] == QLatin1Char('\'')) {
-                        j += 2;
-                        continue;
-                    }
-                    break;
-                }
-                ++j;
-            }
-            out += jetSql.mid(i, j - i + 1);
-            i = j + 1;
-        } else if (c == QLatin1Char('"')) {
+    int copied = 0; // blanks and comments between tokens pass unchanged
+    for (int i = 0; i < tokens.size(); ++i) {
+        const SqlToken& t = tokens[i];
+        out += QStringView(jetSql).mid(copied, t.begin - copied);
+        copied = t.end;
+        if (t.unterminated)
+            reject(unbalanced(t.quote), jetSql);
+        if (t.kind == SqlToken::String && t.quote == QLatin1Char('"')) {
             // Jet reads "text" as a text literal; SQLite would read it as a name.
-            QString literal;
-            int j = i + 1;
-            for (;;) {
-                if (j >= n)
-                    reject(QStringLiteral("unbalanced double quote"), jetSql);
-                if (jetSql[j] == QLatin1Char('"')) {
-                    if (j + 1 < n && jetSql[j + 1] == QLatin1Char('"')) {
-                        literal += QLatin1Char('"');
-                        j += 2;
-                        continue;
-                    }
-                    break;
-                }
-                if (jetSql[j] == QLatin1Char('\''))
-                    literal += QLatin1Char('\'');
-                literal += jetSql[j];
-                ++j;
-            }
-            out += QLatin1Char('\'') + literal + QLatin1Char('\'');
-            i = j + 1;
-        } else if (c == QLatin1Char('[')) {
-            const int close = jetSql.indexOf(QLatin1Char(']'), i + 1);
-            if (close < 0)
-                reject(QStringLiteral("unbalanced bracket"), jetSql);
-            const QString name = jetSql.mid(i + 1, close - i - 1).trimmed();
-            if (name.contains(QLatin1Char('[')))
-                reject(QStringLiteral("nested bracket"), jetSql);
-            if (isPlainName(name)) {
-                out += name;
-            } else if (!name.isEmpty() && !name.contains(QLatin1Char('"'))) {
-                QString quoted;
-                for (const QString& part : name.split(QLatin1Char('.')))
-                    quoted += (quoted.isEmpty() ? QString() : QStringLiteral(".")) + QLatin1Char('"') + part + QLatin1Char('"');
-                out += quoted;
-            } else {
-                reject(QStringLiteral("unusable bracketed name [%1]").arg(name), jetSql);
-            }
-            i = close + 1;
-        } else if (c == QLatin1Char(']')) {
+            out += QLatin1Char('\'') + QString(t.text).replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
+        } else if (t.kind == SqlToken::Name && t.quote == QLatin1Char('[')) {
+            out += bracketedName(t, jetSql);
+        } else if (t.isPunct("]")) {
             reject(QStringLiteral("unbalanced bracket"), jetSql);
-        } else if (c == QLatin1Char('`')) {
-            const int close = jetSql.indexOf(QLatin1Char('`'), i + 1);
-            if (close < 0)
-                reject(QStringLiteral("unbalanced backtick"), jetSql);
-            out += jetSql.mid(i, close - i + 1);
-            i = close + 1;
-        } else if (c == QLatin1Char('&')) {
+        } else if (t.isPunct("&")) {
             out += QStringLiteral(" || ");
-            ++i;
-        } else if (isIdentChar(c)) {
-            int j = i;
-            while (j < n && isIdentChar(jetSql[j]))
-                ++j;
-            const QString word = jetSql.mid(i, j - i);
-            // A word right after '.' is a column name, never a function call.
-            if (i == 0 || jetSql[i - 1] != QLatin1Char('.'))
-                checkFunctionName(word, jetSql.mid(j, 8), jetSql);
-            out += word;
-            i = j;
         } else {
-            out += c;
-            ++i;
+            if (t.kind == SqlToken::Word)
+                checkFunctionName(tokens, i, jetSql);
+            out += QStringView(jetSql).mid(t.begin, t.end - t.begin);
         }
     }
+    out += QStringView(jetSql).mid(copied);
     return out;
 }

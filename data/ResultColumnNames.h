@@ -12,3 +12,6 @@ struct sqlite3_stmt;
 /// clause of its SQLite text; where the parse does not account for every column, the names
 /// SQLite gives. `*` and `q.*` expand through the tables' column lists.
 QStringList resultColumnNames(sqlite3* db, sqlite3_stmt* stmt, const QString& sqliteSql);
+
+/// The column names of a table in their declared order; empty when there is no such table.
+QStringList tableColumns(sqlite3* db, const QString& table);

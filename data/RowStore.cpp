@@ -1,54 +1,14 @@
 #include "data/RowStore.h"
 
-#include "data/DbError.h"
-#include "data/ResultColumnNames.h"
+#include "data/FilterExpression.h"
 
 #include <algorithm>
 #include <cmath>
-
-#include <sqlite3.h>
 
 namespace {
 
 // Below this many visible rows a locate scans them directly instead of walking the index.
 const size_t kScanVisibleLimit = 4096;
-
-[[noreturn]] void statementFailed(sqlite3* db, const QString& shownStatement)
-{
-    throw DbError(QStringLiteral("%1 in statement: %2").arg(QString::fromUtf8(sqlite3_errmsg(db)), shownStatement));
-}
-
-void bindParams(sqlite3* db, sqlite3_stmt* stmt, const QHash<QString, Value>& params, const QString& shownStatement)
-{
-    const int count = sqlite3_bind_parameter_count(stmt);
-    for (int i = 1; i <= count; ++i) {
-        const char* raw = sqlite3_bind_parameter_name(stmt, i);
-        if (!raw)
-            throw DbError(QStringLiteral("Unnamed parameter in statement: %1").arg(shownStatement));
-        const QString name = QString::fromUtf8(raw + 1).toLower();
-        const Value v = params.value(name);
-        int rc = SQLITE_OK;
-        switch (v.type()) {
-        case ValueType::Null:
-            rc = sqlite3_bind_null(stmt, i);
-            break;
-        case ValueType::Integer:
-        case ValueType::Bool:
-            rc = sqlite3_bind_int64(stmt, i, v.toInteger());
-            break;
-        case ValueType::Float:
-            rc = sqlite3_bind_double(stmt, i, v.toFloat());
-            break;
-        case ValueType::Text: {
-            const QByteArray utf8 = v.toText().toUtf8();
-            rc = sqlite3_bind_text(stmt, i, utf8.constData(), utf8.size(), SQLITE_TRANSIENT);
-            break;
-        }
-        }
-        if (rc != SQLITE_OK)
-            statementFailed(db, shownStatement);
-    }
-}
 
 int compareCells(const Column& col, const TextOrder* order, uint32_t a, uint32_t b)
 {
@@ -83,105 +43,30 @@ bool startsWith(const std::string& s, const std::string& prefix)
 
 } // namespace
 
-void RowStore::clear()
+namespace {
+const SharedRowSet& noRows()
 {
-    m_columns.clear();
-    m_names.clear();
-    m_nameIndex.clear();
-    m_rowids.clear();
-    m_hasRowids = false;
-    m_rowCount = 0;
+    static const SharedRowSet none = std::make_shared<RowSet>();
+    return none;
+}
+} // namespace
+
+RowStore::RowStore() : m_set(noRows()) {}
+
+void RowStore::setRows(SharedRowSet rows)
+{
+    m_set = rows ? std::move(rows) : noRows();
+    m_rowCount = m_set->rowCount();
     m_sorted = false;
     m_perm.clear();
     m_rank.clear();
     m_restricted = false;
     m_visible.clear();
-    m_equality.clear();
-    m_textOrder.clear();
 }
 
-void RowStore::fetch(sqlite3* db, const QString& sqliteSql, const QHash<QString, Value>& params,
-                         const QString& shownStatement, bool withRowid)
+void RowStore::clear()
 {
-    clear();
-    sqlite3_stmt* stmt = nullptr;
-    const QByteArray utf8 = sqliteSql.toUtf8();
-    const char* tail = nullptr;
-    if (sqlite3_prepare_v2(db, utf8.constData(), utf8.size(), &stmt, &tail) != SQLITE_OK)
-        statementFailed(db, shownStatement);
-    if (!stmt)
-        throw DbError(QStringLiteral("The statement is empty: %1").arg(shownStatement));
-    struct Finalizer {
-        sqlite3_stmt* s;
-        ~Finalizer() { sqlite3_finalize(s); }
-    } finalizer{stmt};
-    for (const char* t = tail; t && *t; ++t)
-        if (*t != ';' && !QChar::isSpace(static_cast<unsigned char>(*t)))
-            throw DbError(QStringLiteral("More than one statement given: %1").arg(shownStatement));
-
-    bindParams(db, stmt, params, shownStatement);
-
-    const int first = withRowid ? 1 : 0;
-    const int count = sqlite3_column_count(stmt) - first;
-    if (withRowid) {
-        for (int c = 0; c < count; ++c)
-            m_names << QString::fromUtf8(sqlite3_column_name(stmt, c + first));
-    } else {
-        m_names = resultColumnNames(db, stmt, sqliteSql);
-    }
-    m_columns.reserve(count);
-    for (int c = 0; c < count; ++c)
-        m_columns.emplace_back(QString::fromUtf8(sqlite3_column_decltype(stmt, c + first)));
-
-    int rc;
-    uint32_t rows = 0;
-    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-        if (withRowid)
-            m_rowids.push_back(sqlite3_column_int64(stmt, 0));
-        for (int c = 0; c < count; ++c) {
-            Column& col = m_columns[c];
-            const int i = c + first;
-            switch (sqlite3_column_type(stmt, i)) {
-            case SQLITE_INTEGER:
-                col.appendInteger(sqlite3_column_int64(stmt, i));
-                break;
-            case SQLITE_FLOAT:
-                col.appendFloat(sqlite3_column_double(stmt, i));
-                break;
-            case SQLITE_NULL:
-                col.appendNull();
-                break;
-            default: {
-                const char* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
-                col.appendText(std::string_view(text ? text : "", static_cast<size_t>(sqlite3_column_bytes(stmt, i))));
-                break;
-            }
-            }
-        }
-        ++rows;
-    }
-    if (rc != SQLITE_DONE) {
-        const QString why = QString::fromUtf8(sqlite3_errmsg(db));
-        clear();
-        throw DbError(QStringLiteral("%1 in statement: %2").arg(why, shownStatement));
-    }
-    for (Column& col : m_columns)
-        col.finish();
-    m_rowCount = rows;
-    m_hasRowids = withRowid;
-    for (int c = 0; c < m_names.size(); ++c) {
-        const QString key = m_names[c].toLower();
-        if (!m_nameIndex.contains(key))
-            m_nameIndex.insert(key, c);
-    }
-    m_equality.resize(m_columns.size());
-    m_textOrder.resize(m_columns.size());
-}
-
-int RowStore::fieldIndex(const QString& name) const
-{
-    const auto it = m_nameIndex.constFind(name.trimmed().toLower());
-    return it == m_nameIndex.constEnd() ? -1 : it.value();
+    setRows(noRows());
 }
 
 int RowStore::visibleCount() const
@@ -210,37 +95,18 @@ int RowStore::positionOf(uint32_t baseRow) const
     return static_cast<int>(it - m_visible.begin());
 }
 
-const EqualityIndex& RowStore::equalityIndex(int column) const
-{
-    if (!m_equality[column])
-        m_equality[column] = std::make_unique<EqualityIndex>(m_columns[column]);
-    return *m_equality[column];
-}
-
-const TextOrder& RowStore::textOrder(int column) const
-{
-    if (!m_textOrder[column])
-        m_textOrder[column] = std::make_unique<TextOrder>(m_columns[column]);
-    return *m_textOrder[column];
-}
-
 RowCondition RowStore::condition(int column, const QString& valueText) const
 {
     RowCondition rc;
     rc.column = column;
     rc.matchesNothing = true;
-    const Column& col = m_columns[column];
+    const Column& col = m_set->column(column);
     const QString v = valueText.trimmed();
     bool ok = false;
     switch (col.type()) {
     case ValueType::Integer: {
-        qint64 x = v.toLongLong(&ok);
-        if (!ok) {
-            const double d = v.toDouble(&ok);
-            ok = ok && std::floor(d) == d && std::fabs(d) < 9.0e18;
-            x = ok ? static_cast<qint64>(d) : 0;
-        }
-        if (ok) {
+        qint64 x = 0;
+        if (integerFilterValue(v, x)) {
             rc.key = x;
             rc.matchesNothing = false;
         }
@@ -289,7 +155,7 @@ RowCondition RowStore::condition(int column, const QString& valueText) const
 
 bool RowStore::meets(uint32_t row, const RowCondition& c) const
 {
-    const Column& col = m_columns[c.column];
+    const Column& col = m_set->column(c.column);
     return !c.matchesNothing && !col.isNull(row) && EqualityIndex::keyOf(col, row) == c.key;
 }
 
@@ -333,13 +199,13 @@ void RowStore::sortBy(const std::vector<std::pair<int, bool>>& keys)
     } else {
         std::vector<const TextOrder*> orders;
         for (const auto& k : keys)
-            orders.push_back(m_columns[k.first].type() == ValueType::Text ? &textOrder(k.first) : nullptr);
+            orders.push_back(m_set->column(k.first).type() == ValueType::Text ? &textOrder(k.first) : nullptr);
         m_perm.resize(m_rowCount);
         for (uint32_t r = 0; r < m_rowCount; ++r)
             m_perm[r] = r;
         std::stable_sort(m_perm.begin(), m_perm.end(), [&](uint32_t a, uint32_t b) {
             for (size_t i = 0; i < keys.size(); ++i) {
-                const int c = compareCells(m_columns[keys[i].first], orders[i], a, b);
+                const int c = compareCells(m_set->column(keys[i].first), orders[i], a, b);
                 if (c != 0)
                     return keys[i].second ? c > 0 : c < 0;
             }
@@ -375,7 +241,7 @@ int RowStore::locate(int column, const QString& value, bool caseInsensitive, boo
 {
     if (column < 0 || column >= columnCount() || value.isEmpty() || visibleCount() == 0)
         return -1;
-    const Column& col = m_columns[column];
+    const Column& col = m_set->column(column);
     if (col.type() == ValueType::Text)
         return locateText(column, value, caseInsensitive, partialKey);
     const RowCondition c = condition(column, value);
@@ -387,7 +253,7 @@ int RowStore::locate(int column, const QString& value, bool caseInsensitive, boo
 
 int RowStore::locateText(int column, const QString& value, bool caseInsensitive, bool partialKey) const
 {
-    const Column& col = m_columns[column];
+    const Column& col = m_set->column(column);
     const int visible = visibleCount();
     if (!caseInsensitive) {
         // Exact-case matching is not used by the windows; a plain scan serves it.
@@ -452,12 +318,4 @@ int RowStore::locateText(int column, const QString& value, bool caseInsensitive,
         }
     }
     return best;
-}
-
-size_t RowStore::cellBytes() const
-{
-    size_t bytes = 0;
-    for (const Column& c : m_columns)
-        bytes += c.bytesUsed();
-    return bytes;
 }

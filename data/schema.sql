@@ -96,8 +96,9 @@ CREATE TABLE drops (
     "max"      INTEGER,
     percentage REAL
 );
-CREATE INDEX drops_npc_id ON drops(npc_id);
-CREATE INDEX drops_item_id ON drops(item_id);
+-- The panes ask for one monster's or one item's drops or spoils: the key leads, sweep and max narrow.
+CREATE INDEX drops_npc_id ON drops(npc_id, sweep, "max");
+CREATE INDEX drops_item_id ON drops(item_id, sweep, "max");
 
 CREATE TABLE monster_location (
     id            INTEGER PRIMARY KEY AUTOINCREMENT,

@@ -9,7 +9,26 @@
 
 #include <QAbstractItemModelTester>
 #include <QHeaderView>
+#include <QTabWidget>
 #include <QtTest>
+
+#include <sqlite3.h>
+
+// Failures that escape an event handler, caught and kept as the program's application reports them.
+class ReportingApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override
+    {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception& failure) {
+            reports << QString::fromUtf8(failure.what());
+        }
+        return false;
+    }
+    QStringList reports;
+};
 
 class DbGridTest : public QObject {
     Q_OBJECT
@@ -24,6 +43,8 @@ private slots:
     void emptyResultSelectsNothing();
     void rowHeightsAreUniformAndFitIcons();
     void doubleClickAndCellClickReachTheWindow();
+    void waitingRowsComeWhenTheGridIsShown();
+    void aFailingFetchIsReportedFromTheEventLoop();
 
 private:
     std::unique_ptr<TinyDb> m_db;
@@ -182,5 +203,91 @@ void DbGridTest::doubleClickAndCellClickReachTheWindow()
     QCOMPARE(dbl.count(), 2);
 }
 
-QTEST_MAIN(DbGridTest)
+void DbGridTest::waitingRowsComeWhenTheGridIsShown()
+{
+    // Grids on pages behind another: their datasets open without fetching and the grids show
+    // nothing until their page comes to the front.
+    std::unique_ptr<Dataset> whole = m_db->query(QString::fromLatin1(kThingsQuery));
+    auto keyed = std::make_unique<Dataset>(m_db->connection());
+    keyed->setSql(QString::fromLatin1(kThingsQuery));
+    keyed->setFilter(QStringLiteral("id = '3'"));
+    keyed->setFiltered(true);
+    keyed->open();
+    QTabWidget pages;
+    pages.addTab(new QWidget, QStringLiteral("front"));
+    DbGrid* grids[2] = {new DbGrid, new DbGrid};
+    Dataset* datasets[2] = {whole.get(), keyed.get()};
+    std::vector<std::unique_ptr<QAbstractItemModelTester>> testers;
+    for (int i = 0; i < 2; ++i) {
+        grids[i]->setColumns({gridColumn("name", "Name", 120)});
+        grids[i]->setDataset(*datasets[i]);
+        pages.addTab(grids[i], QStringLiteral("behind"));
+        testers.push_back(std::make_unique<QAbstractItemModelTester>(
+            grids[i]->model(), QAbstractItemModelTester::FailureReportingMode::QtTest));
+    }
+    pages.resize(400, 300);
+    pages.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&pages));
+    for (int i = 0; i < 2; ++i) {
+        QVERIFY(datasets[i]->rowsPending());
+        QCOMPARE(grids[i]->model()->rowCount(), 0);
+    }
+    auto shown = [&](int grid) { return grids[grid]->model()->index(0, 0).data().toString(); };
+
+    pages.setCurrentIndex(1);
+    QCOMPARE(grids[0]->model()->rowCount(), 7);
+    QCOMPARE(grids[0]->currentIndex().row(), 0);
+    QCOMPARE(shown(0), QStringLiteral("Zircon Wand"));
+
+    pages.setCurrentIndex(2);
+    QCOMPARE(grids[1]->model()->rowCount(), 1);
+    QCOMPARE(shown(1), QStringLiteral("Axe of Dawn"));
+    // Another key's rows come at once while the grid is in front, and wait while it is not.
+    refilter(*keyed, QStringLiteral("id = '4'"));
+    QCOMPARE(shown(1), QStringLiteral("Broad Axe"));
+    pages.setCurrentIndex(0);
+    refilter(*keyed, QStringLiteral("id = '1'"));
+    QVERIFY(keyed->rowsPending());
+    QCOMPARE(grids[1]->model()->rowCount(), 0);
+    pages.setCurrentIndex(2);
+    QCOMPARE(grids[1]->model()->rowCount(), 1);
+    QCOMPARE(shown(1), QStringLiteral("Zircon Wand"));
+    QCOMPARE(grids[1]->currentIndex().row(), 0);
+}
+
+void DbGridTest::aFailingFetchIsReportedFromTheEventLoop()
+{
+    auto* app = static_cast<ReportingApplication*>(QCoreApplication::instance());
+    app->reports.clear();
+    std::unique_ptr<Dataset> later = m_db->query(QStringLiteral("SELECT id, name FROM things ORDER BY name"));
+    QTabWidget pages;
+    pages.addTab(new QWidget, QStringLiteral("front"));
+    auto* grid = new DbGrid;
+    grid->setColumns({gridColumn("name", "Name", 120)});
+    grid->setDataset(*later);
+    pages.addTab(grid, QStringLiteral("behind"));
+    pages.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&pages));
+    QVERIFY(later->rowsPending());
+
+    // The table goes away behind the program's back; bringing the page forward fails to fetch.
+    sqlite3* other = nullptr;
+    sqlite3_open((m_db->folder() + QStringLiteral("gd.mdb")).toUtf8().constData(), &other);
+    QCOMPARE(sqlite3_exec(other, "DROP TABLE things", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(other);
+    pages.setCurrentIndex(1);
+    QCOMPARE(pages.currentIndex(), 1);
+    QCOMPARE(grid->model()->rowCount(), 0);
+    QVERIFY(later->rowsPending());
+    QTRY_COMPARE(app->reports.size(), 1);
+    QVERIFY2(app->reports.first().contains(QStringLiteral("no such table")), qPrintable(app->reports.first()));
+}
+
+int main(int argc, char** argv)
+{
+    ReportingApplication app(argc, argv);
+    DbGridTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "DbGridTest.moc"

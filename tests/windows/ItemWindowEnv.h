@@ -8,6 +8,7 @@
 #include "data/Dataset.h"
 #include "data/DBModule.h"
 #include "panes/NavigationHost.h"
+#include "tests/support/PageLook.h"
 #include "tools/gendb/Generator.h"
 
 #include <QList>
@@ -77,9 +78,10 @@ inline QStringList texts(Dataset& d, const QString& field)
     return out;
 }
 
-// What a grid shows in one column, row by row.
+// What a grid shows in one column, row by row, read with its page in front.
 inline QStringList shown(DbGrid& grid, int column)
 {
+    const PageLook look(grid);
     QStringList out;
     QAbstractItemModel* model = grid.model();
     for (int row = 0; row < model->rowCount(); ++row)

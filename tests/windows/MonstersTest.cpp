@@ -115,6 +115,7 @@ private slots:
     void cleanup();
 
     void windowOpensOnTheFirstMonsterWithItsPanes();
+    void alternativePageListsEverySourceOnceShown();
     void bandButtonsReloadTheList_data();
     void bandButtonsReloadTheList();
     void emptyBandLeavesThePanesAsTheyWere();
@@ -197,6 +198,20 @@ void MonstersTest::windowOpensOnTheFirstMonsterWithItsPanes()
     QCOMPARE(query(*m_form, "AlternativeDrops").filtered(), false);
     // Eight drops with max >= 1 whose monster has a display name, the NPC's included.
     QCOMPARE(query(*m_form, "AlternativeDrops").recordCount(), 8);
+}
+
+void MonstersTest::alternativePageListsEverySourceOnceShown()
+{
+    // Behind the first page the alternative lists fetch nothing; in front they list every source.
+    auto* drops = part<DbGrid>(*m_form, "DBGrid5");
+    auto* spoils = part<DbGrid>(*m_form, "DBGrid4");
+    QCOMPARE(drops->model()->rowCount(), 0);
+    QVERIFY(query(*m_form, "AlternativeDrops").rowsPending());
+    part<QTabWidget>(*m_form, "PageControl1")->setCurrentIndex(1);
+    QCOMPARE(drops->model()->rowCount(), 8);
+    QVERIFY(spoils->model()->rowCount() > 0);
+    QCOMPARE(spoils->model()->rowCount(), query(*m_form, "AlternativeSpoil").recordCount());
+    QCOMPARE(query(*m_form, "AlternativeSpoil").fetchedRowCount(), spoils->model()->rowCount());
 }
 
 void MonstersTest::bandButtonsReloadTheList_data()
