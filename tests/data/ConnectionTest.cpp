@@ -13,6 +13,13 @@
 
 #include <sqlite3.h>
 
+#include <chrono>
+#include <future>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 TEST(ConnectionString, ComposedFromThePiecesAroundTheFolder)
@@ -128,6 +135,38 @@ TEST(ConnectionOpen, BadFilesGiveAClearErrorNamingThePath)
         FAIL();
     } catch (const DbError& e) {
         EXPECT_EQ(e.message(), QStringLiteral("Database file not found: ") + dir.path() + QStringLiteral("/gd.mdb"));
+    }
+}
+
+TEST(ConnectionOpen, OnlyARegularFileIsOpened)
+{
+    // A pipe blocks a reader until a writer comes, a device never ends: both must be refused
+    // at once. Each open runs aside so that a hang shows as a failure, not as a stuck suite.
+    QTemporaryDir pipeDir, deviceDir;
+    const QString pipe = pipeDir.path() + QStringLiteral("/gd.mdb");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), deviceDir.path() + QStringLiteral("/gd.mdb")));
+    for (const QString& folder : {pipeDir.path(), deviceDir.path()}) {
+        const QString path = folder + QStringLiteral("/gd.mdb");
+        auto opening = std::async(std::launch::async, [folder] {
+            Connection c;
+            c.setConnectionString(Connection::composeConnectionString(folder + QLatin1Char('/')));
+            try {
+                c.open();
+            } catch (const DbError& e) {
+                return e.message();
+            }
+            return QStringLiteral("opened");
+        });
+        if (opening.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+            ADD_FAILURE() << path.toStdString() << ": opening hangs";
+            // Free the blocked reader so that the test can end.
+            const int fd = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0)
+                ::close(fd);
+        }
+        EXPECT_EQ(opening.get(), path + QStringLiteral(" is not a regular file (a pipe, socket or device), not a "
+                                                       "database file"));
     }
 }
 
