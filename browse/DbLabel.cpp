@@ -1,5 +1,6 @@
 #include "browse/DbLabel.h"
 
+#include "browse/ShownText.h"
 #include "browse/UiFont.h"
 #include "data/Dataset.h"
 
@@ -30,7 +31,9 @@ QString DbLabel::field() const { return m_field; }
 void DbLabel::refresh()
 {
     const bool hasRow = m_dataset && m_dataset->isOpen() && !m_dataset->isEmpty();
-    setText(hasRow ? m_dataset->asText(m_field) : QString());
+    const QString text = hasRow ? m_dataset->asText(m_field) : QString();
+    setText(shownText(text));
+    setToolTip(isCutForShowing(text) ? cutTextToolTip(text) : QString());
     adjustSize();
     updateGeometry();
 }

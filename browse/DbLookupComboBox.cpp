@@ -1,5 +1,6 @@
 #include "browse/DbLookupComboBox.h"
 
+#include "browse/ShownText.h"
 #include "data/Dataset.h"
 
 #include <QAbstractItemView>
@@ -27,7 +28,7 @@ void DbLookupComboBox::setListSource(Dataset& dataset, const QString& field)
     refill();
 }
 
-QString DbLookupComboBox::text() const { return currentIndex() < 0 ? QString() : currentText(); }
+QString DbLookupComboBox::text() const { return currentIndex() < 0 ? QString() : currentData().toString(); }
 
 void DbLookupComboBox::setDropDownRightAligned(bool on) { m_rightAligned = on; }
 
@@ -51,10 +52,10 @@ void DbLookupComboBox::refill()
     if (!m_dataset || !m_dataset->isOpen())
         return;
     const int column = m_dataset->fieldIndexOrThrow(m_field);
-    QStringList values;
-    values.reserve(m_dataset->recordCount());
-    for (int row = 0; row < m_dataset->recordCount(); ++row)
-        values.append(m_dataset->displayText(row, column));
-    addItems(values);
-    setCurrentIndex(shown.isEmpty() ? -1 : findText(shown));
+    // Each entry shows at most a screen's worth of its value and keeps the whole value to pick.
+    for (int row = 0; row < m_dataset->recordCount(); ++row) {
+        const QString value = m_dataset->displayText(row, column);
+        addItem(shownText(value), value);
+    }
+    setCurrentIndex(shown.isEmpty() ? -1 : findData(shown));
 }

@@ -13,7 +13,8 @@ public:
 
     /// Lists the field's values of the dataset's rows (not owned); refills when its rows change.
     void setListSource(Dataset& dataset, const QString& field);
-    /// The displayed text of the chosen entry; empty while none is chosen.
+    /// The value of the chosen entry (whole, even where the entry shows it cut); empty while none
+    /// is chosen.
     QString text() const;
     /// Aligns the drop-down's right edge with the box's when the list is wider than the box.
     void setDropDownRightAligned(bool on);
