@@ -11,7 +11,7 @@ bool TavrinApplication::notify(QObject* receiver, QEvent* event)
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& failure) {
-        reportError(QString::fromUtf8(failure.what()));
+        reportFailure(failure);
     } catch (...) {
         reportError(QStringLiteral("An unknown failure occurred."));
     }

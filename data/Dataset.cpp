@@ -131,7 +131,12 @@ void Dataset::open()
         sqlite = translateJetSql(shown);
     }
     sqlite3* db = s.connection.handle();
-    s.rows.fetch(db, sqlite, s.params, shown, isTable);
+    try {
+        s.rows.fetch(db, sqlite, s.params, shown, isTable);
+    } catch (DbError& failure) {
+        failure.setList(objectName().isEmpty() ? s.tableName : objectName());
+        throw;
+    }
     try {
         s.filterConditions.clear();
         if (s.filtered) {

@@ -1,6 +1,7 @@
 #include "data/RowStore.h"
 
 #include "data/DbError.h"
+#include "data/ReadFailure.h"
 #include "data/ResultColumnNames.h"
 
 #include <algorithm>
@@ -15,7 +16,7 @@ const size_t kScanVisibleLimit = 4096;
 
 [[noreturn]] void statementFailed(sqlite3* db, const QString& shownStatement)
 {
-    throw DbError(QStringLiteral("%1 in statement: %2").arg(QString::fromUtf8(sqlite3_errmsg(db)), shownStatement));
+    throw readFailure(db, shownStatement);
 }
 
 void bindParams(sqlite3* db, sqlite3_stmt* stmt, const QHash<QString, Value>& params, const QString& shownStatement)
@@ -161,9 +162,9 @@ void RowStore::fetch(sqlite3* db, const QString& sqliteSql, const QHash<QString,
         ++rows;
     }
     if (rc != SQLITE_DONE) {
-        const QString why = QString::fromUtf8(sqlite3_errmsg(db));
+        const DbError failure = readFailure(db, shownStatement);
         clear();
-        throw DbError(QStringLiteral("%1 in statement: %2").arg(why, shownStatement));
+        throw failure;
     }
     for (Column& col : m_columns)
         col.finish();
