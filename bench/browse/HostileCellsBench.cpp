@@ -6,7 +6,7 @@
 #include "data/Dataset.h"
 #include "tests/support/TinyDb.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QImage>
 
@@ -60,14 +60,3 @@ void BM_RepaintWithName(benchmark::State& state) { repaint(state, state.range(0)
 
 BENCHMARK(BM_RepaintWithPicture)->Arg(32)->Arg(400)->Arg(5000)->ArgName("edge")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RepaintWithName)->Arg(20)->Arg(6000000)->ArgName("chars")->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
