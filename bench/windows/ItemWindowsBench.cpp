@@ -87,14 +87,3 @@ BENCHMARK_TEMPLATE(BM_SelectionChange, TArmorForm)->Unit(benchmark::kMicrosecond
 BENCHMARK_TEMPLATE(BM_SelectionChange, TAcsForm)->Unit(benchmark::kMicrosecond);
 BENCHMARK_TEMPLATE(BM_SelectionChange, TItemsForm)->Unit(benchmark::kMicrosecond);
 BENCHMARK_TEMPLATE(BM_SelectionChange, TSetsForm)->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -111,14 +111,3 @@ BENCHMARK_CAPTURE(BM_MonstersBandReload, all, "Button2")->Unit(benchmark::kMilli
 BENCHMARK_CAPTURE(BM_MonstersBandReload, band_0_10, "Button4")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_MonstersSelectionChange, off_map_page, false)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_MonstersSelectionChange, on_map_page, true)->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -113,14 +113,3 @@ void BM_QuickFindKeystroke(benchmark::State& state)
 BENCHMARK(BM_OpenWeapons)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SelectWeapon)->Arg(0)->Arg(1)->ArgName("paint")->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_QuickFindKeystroke)->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
