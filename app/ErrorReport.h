@@ -3,11 +3,18 @@
 
 #include <QString>
 
+#include <exception>
+
 /// Receives the text of a reported failure instead of the error box (for tests).
 using ErrorReporter = void (*)(const QString& text);
 
-/// Shows the text in a modal error box, or hands it to the installed reporter.
-void reportError(const QString& text);
+/// Shows the text in a modal error box, with `details` (when there are any) in the box's details
+/// section; or hands the text to the installed reporter.
+void reportError(const QString& text, const QString& details = QString());
+
+/// Reports a caught failure: a database failure's message with its details, any other
+/// failure's own text.
+void reportFailure(const std::exception& failure);
 
 /// Installs a reporter (nullptr restores the error box); returns the previous one.
 ErrorReporter setErrorReporter(ErrorReporter reporter);

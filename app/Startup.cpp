@@ -25,7 +25,7 @@ void startTavrin(const QString& exeFolderWithSeparator)
     try {
         DBModule->DataModuleCreate(exeFolderWithSeparator);
     } catch (const std::exception& failure) {
-        reportError(QString::fromUtf8(failure.what()));
+        reportFailure(failure);
     }
 }
 

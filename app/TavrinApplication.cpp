@@ -8,7 +8,7 @@
 TavrinApplication::TavrinApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
     // Handlers that guard themselves report through the same error box.
-    setFailureReport(&reportError);
+    setFailureReport([](const QString& text) { reportError(text); });
 }
 
 bool TavrinApplication::notify(QObject* receiver, QEvent* event)
@@ -16,7 +16,7 @@ bool TavrinApplication::notify(QObject* receiver, QEvent* event)
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& failure) {
-        reportError(QString::fromUtf8(failure.what()));
+        reportFailure(failure);
     } catch (...) {
         reportError(QStringLiteral("An unknown failure occurred."));
     }

@@ -1,5 +1,6 @@
 #include "browse/DatasetModel.h"
 
+#include "browse/ShownText.h"
 #include "data/Dataset.h"
 
 DatasetModel::DatasetModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -73,7 +74,14 @@ QVariant DatasetModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         if (field < 0 || index.row() >= m_dataset->recordCount())
             return {};
-        return m_dataset->displayText(index.row(), field);
+        return shownText(m_dataset->displayText(index.row(), field));
+    case Qt::ToolTipRole: {
+        // Only a value cut for showing has a tooltip: the part the cell cannot hold.
+        if (field < 0 || index.row() >= m_dataset->recordCount())
+            return {};
+        const QString text = m_dataset->displayText(index.row(), field);
+        return isCutForShowing(text) ? QVariant(cutTextToolTip(text)) : QVariant();
+    }
     case Qt::FontRole:
         return column.font ? QVariant(*column.font) : QVariant();
     case Qt::TextAlignmentRole: {

@@ -1,5 +1,6 @@
 #include "browse/DbLabel.h"
 
+#include "browse/ShownText.h"
 #include "browse/UiFont.h"
 
 DbLabel::DbLabel(QWidget* parent) : QLabel(parent)
@@ -19,7 +20,9 @@ QString DbLabel::field() const { return m_link.field(); }
 
 void DbLabel::refresh()
 {
-    setText(m_link.text());
+    const QString text = m_link.text();
+    setText(shownText(text));
+    setToolTip(isCutForShowing(text) ? cutTextToolTip(text) : QString());
     adjustSize();
     updateGeometry();
 }

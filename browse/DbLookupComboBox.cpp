@@ -1,5 +1,6 @@
 #include "browse/DbLookupComboBox.h"
 
+#include "browse/ShownText.h"
 #include "data/Dataset.h"
 
 #include <QAbstractItemView>
@@ -27,7 +28,7 @@ void DbLookupComboBox::setListSource(Dataset& dataset, const QString& field)
     refill();
 }
 
-QString DbLookupComboBox::text() const { return currentIndex() < 0 ? QString() : currentText(); }
+QString DbLookupComboBox::text() const { return currentIndex() < 0 ? QString() : currentData().toString(); }
 
 QString DbLookupComboBox::lastPick() const { return m_lastPick; }
 
@@ -48,7 +49,7 @@ void DbLookupComboBox::showPopup()
 
 void DbLookupComboBox::pick(int index)
 {
-    m_lastPick = itemText(index);
+    m_lastPick = itemData(index).toString();
     // Entries stand in the dataset's order, so the entry's index is the row's position.
     if (m_dataset && m_dataset->isOpen() && index >= 0 && index < m_dataset->recordCount())
         m_dataset->moveTo(index);
@@ -61,12 +62,12 @@ void DbLookupComboBox::refill()
     if (!m_dataset || !m_dataset->isOpen())
         return;
     const int column = m_dataset->fieldIndexOrThrow(m_field);
-    QStringList values;
-    values.reserve(m_dataset->recordCount());
-    for (int row = 0; row < m_dataset->recordCount(); ++row)
-        values.append(m_dataset->displayText(row, column));
-    addItems(values);
-    const int shown = m_lastPick.isEmpty() ? -1 : findText(m_lastPick);
+    // Each entry shows at most a screen's worth of its value and keeps the whole value to pick.
+    for (int row = 0; row < m_dataset->recordCount(); ++row) {
+        const QString value = m_dataset->displayText(row, column);
+        addItem(shownText(value), value);
+    }
+    const int shown = m_lastPick.isEmpty() ? -1 : findData(m_lastPick);
     setCurrentIndex(shown);
     if (shown >= 0)
         m_dataset->moveTo(shown);

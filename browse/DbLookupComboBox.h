@@ -15,7 +15,8 @@ public:
 
     /// Lists the field's values of the dataset's rows (not owned); refills when its rows change.
     void setListSource(Dataset& dataset, const QString& field);
-    /// The displayed text of the chosen entry; empty while none is shown.
+    /// The value of the chosen entry (whole, even where the entry shows it cut); empty while none
+    /// is chosen.
     QString text() const;
     /// The text last picked, shown or not; empty before the first pick.
     QString lastPick() const;

@@ -1,8 +1,11 @@
 #include "browse/IconCell.h"
 
+#include "browse/IconPictureCache.h"
+
 #include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -25,6 +28,10 @@ QString iconFilePath(const QString& exeFolder, const QString& iconValue)
     const int lastSeparator = std::max(iconValue.lastIndexOf(QLatin1Char('/')), iconValue.lastIndexOf(QLatin1Char('\\')));
     const int dot = iconValue.lastIndexOf(QLatin1Char('.'));
     const QString base = dot > lastSeparator ? iconValue.left(dot) : iconValue;
+    // Names are looked up inside the images folder only: no step up out of it.
+    static const QRegularExpression separators(QStringLiteral("[/\\\\]"));
+    if (base.contains(QChar(0)) || base.split(separators).contains(QStringLiteral("..")))
+        return QString();
     return folder + base + QStringLiteral(".BMP");
 }
 
@@ -38,12 +45,17 @@ QPoint iconTopLeft(const QRect& cell, const QSize& picture)
     return QPoint((left + right - picture.width()) / 2, (top + bottom - picture.height()) / 2);
 }
 
-void drawIconCell(QPainter& painter, const QRect& cell, const QString& exeFolder, const QString& iconValue)
+void drawIconCell(QPainter& painter, const QRect& cell, const QString& exeFolder, const QString& iconValue,
+                  IconPictureCache& cache)
 {
     painter.fillRect(cell, Qt::white);
-    // QImage, unlike QPixmap, goes through no cache: the file is read on every paint.
-    QImage picture;
-    if (!picture.load(iconFilePath(exeFolder, iconValue)))
+    const QSize largest(cell.width() * kLargestIconInCells, cell.height() * kLargestIconInCells);
+    const QImage picture = cache.picture(iconFilePath(exeFolder, iconValue), largest);
+    if (picture.isNull())
         return;
+    // A picture larger than the cell keeps its centred place but never paints over a neighbour.
+    painter.save();
+    painter.setClipRect(cell, Qt::IntersectClip);
     painter.drawImage(iconTopLeft(cell, picture.size()), picture);
+    painter.restore();
 }

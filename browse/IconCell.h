@@ -1,12 +1,14 @@
 #pragma once
-// Icon cells: the picture named by a row's icon value, read from the images folder beside the
-// executable on every paint (nothing is cached).
+// Icon cells: the picture named by a row's icon value, from the images folder beside the
+// executable. Each paint looks the file up again; its decoded picture is kept while the file
+// stays unchanged.
 
 #include <QPoint>
 #include <QRect>
 #include <QSize>
 #include <QString>
 
+class IconPictureCache;
 class QPainter;
 
 /// The executable's folder with its trailing separator.
@@ -16,13 +18,19 @@ QString defaultExeFolder();
 QString iconFolder(const QString& exeFolder);
 
 /// The file an icon value names: its extension (from the value's last '.') replaced by ".BMP",
-/// or ".BMP" appended; an empty value names "none.BMP". Dots in the folder never count.
+/// or ".BMP" appended; an empty value names "none.BMP". Dots in the folder never count. A value
+/// that would lead out of the images folder ("..", or a NUL) names no file: empty text.
 QString iconFilePath(const QString& exeFolder, const QString& iconValue);
 
 /// Top-left corner that centres a picture of this size in the cell, by truncating division of
 /// (left + right - width) and (top + bottom - height), right and bottom being exclusive edges.
 QPoint iconTopLeft(const QRect& cell, const QSize& picture);
 
-/// Fills the cell white and draws the icon's picture at natural size, centred. A missing or
-/// unreadable file (the fallback none.BMP included) leaves the cell plain white, silently.
-void drawIconCell(QPainter& painter, const QRect& cell, const QString& exeFolder, const QString& iconValue);
+/// Pictures wider or taller than this many cells are refused (left white) rather than decoded.
+constexpr int kLargestIconInCells = 16;
+
+/// Fills the cell white and draws the icon's picture at natural size, centred and clipped to the
+/// cell. A missing, unreadable or far too large file (the fallback none.BMP included) leaves the
+/// cell plain white, silently. Pictures come through `cache`.
+void drawIconCell(QPainter& painter, const QRect& cell, const QString& exeFolder, const QString& iconValue,
+                  IconPictureCache& cache);

@@ -21,6 +21,6 @@ void IconCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     }
     // The cell state is deliberately ignored: the icon cell stays white even in the selected row.
     painter->save();
-    drawIconCell(*painter, option.rect, m_exeFolder, index.data(Qt::DisplayRole).toString());
+    drawIconCell(*painter, option.rect, m_exeFolder, index.data(Qt::DisplayRole).toString(), m_pictures);
     painter->restore();
 }

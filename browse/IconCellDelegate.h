@@ -2,6 +2,8 @@
 // Cell drawing of a grid with an icon column: that column draws the row's picture, every other
 // column draws its text as usual.
 
+#include "browse/IconPictureCache.h"
+
 #include <QStyledItemDelegate>
 
 class IconCellDelegate : public QStyledItemDelegate {
@@ -19,4 +21,6 @@ public:
 private:
     int m_iconColumn;
     QString m_exeFolder;
+    // Painting is const to Qt; the cache is not part of what the delegate shows.
+    mutable IconPictureCache m_pictures;
 };

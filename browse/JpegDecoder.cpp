@@ -50,10 +50,18 @@ bool decodeInto(const unsigned char* data, size_t size, QImage* image, ErrorMana
     jpeg_create_decompress(&cinfo);
     jpeg_mem_src(&cinfo, data, static_cast<unsigned long>(size));
     jpeg_read_header(&cinfo, TRUE);
+    // The size the header claims is checked before jpeg_start_decompress, which for a
+    // progressive picture reserves memory for all of its pixels at once.
+    const qint64 pixels = qint64(cinfo.image_width) * qint64(cinfo.image_height);
+    if (pixels > JpegDecoder::kMaxPixels) {
+        std::snprintf(err->text, sizeof err->text, "Unsupported picture: %u x %u pixels, more than %lld",
+                      cinfo.image_width, cinfo.image_height, static_cast<long long>(JpegDecoder::kMaxPixels));
+        jpeg_destroy_decompress(&cinfo);
+        return false;
+    }
     cinfo.out_color_space = JCS_RGB;
     jpeg_start_decompress(&cinfo);
-    const qint64 pixels = qint64(cinfo.output_width) * qint64(cinfo.output_height);
-    if (cinfo.output_components != 3 || pixels > JpegDecoder::kMaxPixels) {
+    if (cinfo.output_components != 3) {
         std::snprintf(err->text, sizeof err->text, "Unsupported picture: %u x %u pixels, %d components",
                       cinfo.output_width, cinfo.output_height, cinfo.output_components);
         jpeg_destroy_decompress(&cinfo);

@@ -29,6 +29,10 @@ void checkDatabaseFile(const QString& path)
         throw DbError(QStringLiteral("Database file not found: %1").arg(path));
     if (info.isDir())
         throw DbError(QStringLiteral("%1 is a folder, not a database file").arg(path));
+    // Opening a pipe waits for a writer that never comes, and a device reads forever; only a
+    // regular file (or a link to one) can hold the database.
+    if (!info.isFile())
+        throw DbError(QStringLiteral("%1 is not a regular file (a pipe, socket or device), not a database file").arg(path));
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

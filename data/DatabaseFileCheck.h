@@ -1,7 +1,7 @@
 #pragma once
 // Checks made before and right after the database file is opened, so that a wrong file is
-// reported by what it is (missing, empty, Jet/Access, truncated, locked) rather than by a
-// generic failure on the first statement.
+// reported by what it is (missing, not a regular file, empty, Jet/Access, truncated, locked)
+// rather than by a generic failure on the first statement.
 
 #include <QString>
 

@@ -68,6 +68,18 @@ QString describe(const DatasetStore& s, const QObject& o)
     return QStringLiteral("statement: %1").arg(s.sqlLines.join(QLatin1Char('\n')));
 }
 
+// Runs a read of the dataset's rows; a failure of the file names the list that could not be read.
+template <typename Read> auto namingList(const Dataset& d, const DatasetStore& s, Read read) -> decltype(read())
+{
+    try {
+        return read();
+    } catch (DbError& failure) {
+        if (failure.list().isEmpty())
+            failure.setList(d.objectName().isEmpty() ? s.tableName : d.objectName());
+        throw;
+    }
+}
+
 } // namespace
 
 Dataset::Dataset(Connection& connection, QObject* parent) : QObject(parent), m_store(std::make_unique<DatasetStore>(connection))
@@ -157,7 +169,8 @@ void Dataset::open()
             throw DbError(QStringLiteral("No statement to open%1").arg(objectName().isEmpty() ? QString() : QStringLiteral(" in ") + objectName()));
         sqlite = translateJetSql(shown);
     }
-    std::shared_ptr<const StatementInfo> info = s.connection.sharedRows().statement(sqlite, isTable, shown);
+    std::shared_ptr<const StatementInfo> info =
+        namingList(*this, s, [&] { return s.connection.sharedRows().statement(sqlite, isTable, shown); });
     // The sort and the filter name fields of this statement; check them before anything changes.
     std::vector<std::pair<int, bool>> sortColumns;
     for (const SortKey& k : parseSort(s.sortText)) {
@@ -272,21 +285,23 @@ void Dataset::loadRows(const QVector<FilterTerm>& terms)
     // The whole result does not change while open: once fetched, every later filter only
     // re-restricts it.
     const bool sameRows = s.open && !s.pending && s.keyColumns.isEmpty();
-    if (sameRows) {
-        rows = s.rows.rows();
-        keyColumns.clear();
-        keys.clear();
-    } else if (!keyColumns.isEmpty()) {
-        rows = shared.cachedKeyRows(info, keyColumns, keys);
-        if (!rows && wait)
-            hasRows = shared.keyHasRows(info, keyColumns, keys, s.shown);
-        else if (!rows)
-            rows = shared.keyRows(info, keyColumns, keys, s.shown);
-    } else if (wait) {
-        hasRows = info.hasRows();
-    } else {
-        rows = shared.allRows(info, s.params, share, s.shown);
-    }
+    namingList(*this, s, [&] {
+        if (sameRows) {
+            rows = s.rows.rows();
+            keyColumns.clear();
+            keys.clear();
+        } else if (!keyColumns.isEmpty()) {
+            rows = shared.cachedKeyRows(info, keyColumns, keys);
+            if (!rows && wait)
+                hasRows = shared.keyHasRows(info, keyColumns, keys, s.shown);
+            else if (!rows)
+                rows = shared.keyRows(info, keyColumns, keys, s.shown);
+        } else if (wait) {
+            hasRows = info.hasRows();
+        } else {
+            rows = shared.allRows(info, s.params, share, s.shown);
+        }
+    });
 
     if (!sameRows)
         s.rows.setRows(rows);
@@ -318,8 +333,10 @@ void Dataset::ensureRows() const
     if (!s.open || !s.pending)
         return;
     SharedRows& shared = s.connection.sharedRows();
-    s.rows.setRows(s.keyColumns.isEmpty() ? shared.allRows(*s.info, s.params, sharedRows(), s.shown)
-                                          : shared.keyRows(*s.info, s.keyColumns, s.keys, s.shown));
+    s.rows.setRows(namingList(*this, s, [&] {
+        return s.keyColumns.isEmpty() ? shared.allRows(*s.info, s.params, sharedRows(), s.shown)
+                                      : shared.keyRows(*s.info, s.keyColumns, s.keys, s.shown);
+    }));
     s.pending = false;
     showFetched(true);
     // The probe that let the fetch wait saw a first row; the file may have changed since.

@@ -1,6 +1,7 @@
 #include "data/RowSet.h"
 
 #include "data/DbError.h"
+#include "data/ReadFailure.h"
 
 #include <sqlite3.h>
 
@@ -44,8 +45,7 @@ std::shared_ptr<const RowSet> RowSet::fetch(sqlite3* db, sqlite3_stmt* stmt, con
         ++rows;
     }
     if (rc != SQLITE_DONE)
-        throw DbError(
-            QStringLiteral("%1 in statement: %2").arg(QString::fromUtf8(sqlite3_errmsg(db)), shownStatement));
+        throw readFailure(db, shownStatement);
     for (int c = 0; c < count; ++c)
         set->m_columns[c].finish(c < typeFloor.size() ? typeFloor[c] : ValueType::Null);
     set->m_rowCount = rows;

@@ -2,6 +2,7 @@
 
 #include "data/Connection.h"
 #include "data/DbError.h"
+#include "data/ReadFailure.h"
 
 #include <sqlite3.h>
 
@@ -21,8 +22,7 @@ struct Statement {
 };
 
 [[noreturn]] void statementFailed(sqlite3* db, const QString& shownStatement) {
-    throw DbError(
-        QStringLiteral("%1 in statement: %2").arg(QString::fromUtf8(sqlite3_errmsg(db)), shownStatement));
+    throw readFailure(db, shownStatement);
 }
 
 void bindParams(sqlite3* db, sqlite3_stmt* stmt, const QHash<QString, Value>& params,

@@ -1,6 +1,7 @@
 #include "data/StatementInfo.h"
 
 #include "data/DbError.h"
+#include "data/ReadFailure.h"
 #include "data/ResultColumnNames.h"
 #include "data/SelectShape.h"
 
@@ -157,8 +158,7 @@ StatementInfo::StatementInfo(sqlite3* db, const QString& sqliteSql, bool withRow
     const QByteArray utf8 = sqliteSql.toUtf8();
     const char* tail = nullptr;
     if (sqlite3_prepare_v2(db, utf8.constData(), utf8.size(), &stmt.handle, &tail) != SQLITE_OK)
-        throw DbError(
-            QStringLiteral("%1 in statement: %2").arg(QString::fromUtf8(sqlite3_errmsg(db)), shownStatement));
+        throw readFailure(db, shownStatement);
     if (!stmt.handle)
         throw DbError(QStringLiteral("The statement is empty: %1").arg(shownStatement));
     for (const char* t = tail; t && *t; ++t)

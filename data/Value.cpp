@@ -2,6 +2,27 @@
 
 #include "data/FloatText.h"
 
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// A double outside the 64-bit range (1e300, infinity) has no integer value and casting it is
+// undefined: it saturates to the nearest end, and NaN reads as 0.
+qint64 saturatedInteger(double d)
+{
+    constexpr double kTwoTo63 = 9223372036854775808.0;
+    if (std::isnan(d))
+        return 0;
+    if (d >= kTwoTo63)
+        return std::numeric_limits<qint64>::max();
+    if (d < -kTwoTo63)
+        return std::numeric_limits<qint64>::min();
+    return static_cast<qint64>(d);
+}
+
+} // namespace
+
 Value Value::integer(qint64 v)
 {
     Value r;
@@ -41,14 +62,14 @@ qint64 Value::toInteger() const
     case ValueType::Bool:
         return m_int;
     case ValueType::Float:
-        return static_cast<qint64>(m_float);
+        return saturatedInteger(m_float);
     case ValueType::Text: {
         bool ok = false;
         const qint64 v = m_text.trimmed().toLongLong(&ok);
         if (ok)
             return v;
         const double d = m_text.trimmed().toDouble(&ok);
-        return ok ? static_cast<qint64>(d) : 0;
+        return ok ? saturatedInteger(d) : 0;
     }
     case ValueType::Null:
         break;

@@ -16,7 +16,9 @@ public:
 
     ValueType type() const { return m_type; }
     bool isNull() const { return m_type == ValueType::Null; }
-    qint64 toInteger() const;  ///< 0 for null or non-numeric text
+    /// 0 for null, NaN or non-numeric text; floats (and numeric text) truncate toward zero and
+    /// saturate at the ends of the 64-bit range.
+    qint64 toInteger() const;
     double toFloat() const;
     /// The text a grid shows: integers in decimal, floats without trailing zeros, "True"/"False".
     QString toText() const;

@@ -15,6 +15,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -57,6 +58,7 @@ private slots:
 
     void failureInACommandIsReportedAndTheProgramGoesOn();
     void failedCreationLeavesNoRequestRaised();
+    void databaseFailureKeepsItsStatementForTheDetails();
     void startUpWithoutDatabase();
     void aboutBoxIsOneDialogShownAgain();
     void statusBarShowsTheLongHint();
@@ -141,6 +143,53 @@ void TestShell::failedCreationLeavesNoRequestRaised()
     QVERIFY_THROWS_EXCEPTION(DbError, form.openWindow(WindowKind::Monsters));
     QVERIFY(!form.MonsterLocatePending);
     QVERIFY(form.MonsterLocateId.isEmpty());
+}
+
+namespace {
+struct ShownBox {
+    QString text, details;
+    bool shown = false;
+};
+
+// Reads the error box that the next report opens and closes it with its OK button.
+void readNextErrorBox(ShownBox& seen)
+{
+    QTimer::singleShot(0, [&seen] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        seen = {box->text(), box->detailedText(), true};
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    });
+}
+} // namespace
+
+void TestShell::databaseFailureKeepsItsStatementForTheDetails()
+{
+    setErrorReporter(nullptr); // the real box
+    const DbError damaged = DbError::readFailure(QStringLiteral("/games/gd.mdb"), QStringLiteral("is damaged"),
+                                                 QStringLiteral("Statement:\nSELECT *\nFROM weapons"));
+    TMainForm form([&](WindowKind, NavigationHost&) -> QWidget* {
+        DbError failure = damaged;
+        failure.setList(QStringLiteral("QueryWeapons"));
+        throw failure;
+    });
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    ShownBox seen;
+    readNextErrorBox(seen);
+    QTest::mouseClick(form.findChild<QToolButton*>(QStringLiteral("ToolButton9")), Qt::LeftButton);
+    QVERIFY(seen.shown);
+    QCOMPARE(seen.text, QStringLiteral("Database file /games/gd.mdb is damaged: the list QueryWeapons could not be read."));
+    QCOMPARE(seen.details, QStringLiteral("Statement:\nSELECT *\nFROM weapons"));
+
+    // Any other failure shows its own text and no details.
+    seen = {};
+    readNextErrorBox(seen);
+    reportFailure(std::runtime_error("Out of paper"));
+    QVERIFY(seen.shown);
+    QCOMPARE(seen.text, QStringLiteral("Out of paper"));
+    QVERIFY(seen.details.isEmpty());
 }
 
 void TestShell::startUpWithoutDatabase()

@@ -1,6 +1,7 @@
 // Icon cells: which file a value names, where the picture lands, and what a paint leaves.
 
 #include "browse/IconCell.h"
+#include "browse/IconPictureCache.h"
 
 #include <QDir>
 #include <QImage>
@@ -18,6 +19,11 @@ private slots:
     void paintDrawsThePictureOnWhite();
     void missingFilesLeaveAPlainWhiteCell_data();
     void missingFilesLeaveAPlainWhiteCell();
+    void namesStayInsideTheImagesFolder();
+    void largerPicturesAreClippedToTheirCell();
+    void farLargerPicturesAreRefused_data();
+    void farLargerPicturesAreRefused();
+    void decodedPicturesAreKeptUntilTheFileChanges();
 };
 
 void IconCellTest::filePathFollowsTheNamingRule_data()
@@ -33,6 +39,12 @@ void IconCellTest::filePathFollowsTheNamingRule_data()
     QTest::newRow("dots in the folder never count") << "/opt/my.app.v2/" << "abc" << "/opt/my.app.v2/images//abc.BMP";
     QTest::newRow("dot in a folder of the value") << "/x/" << "sub.d/abc" << "/x/images//sub.d/abc.BMP";
     QTest::newRow("trailing dot") << "/x/" << "abc." << "/x/images//abc.BMP";
+    QTest::newRow("dots that are no step up") << "/x/" << "..abc" << "/x/images//..BMP";
+    QTest::newRow("step up") << "/x/" << "../abc" << "";
+    QTest::newRow("step up with backslashes") << "/x/" << "..\\..\\abc" << "";
+    QTest::newRow("step up inside the value") << "/x/" << "sub/../../abc" << "";
+    QTest::newRow("step up to the folder's parent") << "/x/" << ".." << "/x/images//..BMP";
+    QTest::newRow("NUL cuts no path short") << "/x/" << QStringLiteral("abc") + QChar(0) + QStringLiteral("/x") << "";
 }
 
 void IconCellTest::filePathFollowsTheNamingRule()
@@ -65,21 +77,47 @@ void IconCellTest::pictureIsCentredByTruncatingDivision()
 }
 
 namespace {
-QImage paintCell(const QString& folder, const QString& value, const QSize& size = QSize(40, 34))
+const QRgb kRed = qRgb(255, 0, 0);
+const QRgb kWhite = qRgb(255, 255, 255);
+const QRgb kHighlight = qRgb(0, 0, 128);
+
+QImage paintCell(const QString& folder, const QString& value, IconPictureCache& cache, const QSize& size = QSize(40, 34))
 {
     QImage canvas(size, QImage::Format_RGB32);
-    canvas.fill(Qt::darkBlue);  // as if the row were highlighted
+    canvas.fill(kHighlight);  // as if the row were highlighted
     QPainter painter(&canvas);
-    drawIconCell(painter, QRect(QPoint(0, 0), size), folder, value);
+    drawIconCell(painter, QRect(QPoint(0, 0), size), folder, value, cache);
     painter.end();
     return canvas;
+}
+
+QImage paintCell(const QString& folder, const QString& value, const QSize& size = QSize(40, 34))
+{
+    IconPictureCache cache;
+    return paintCell(folder, value, cache, size);
+}
+
+// A plain picture of one colour, written as a bitmap into <folder>/images.
+void writePicture(const QString& folder, const QString& name, const QSize& size, const QColor& colour)
+{
+    QVERIFY(QDir(folder).mkpath(QStringLiteral("images")));
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(colour);
+    QVERIFY(picture.save(folder + QStringLiteral("images/") + name, "BMP"));
+}
+
+void setModified(const QString& path, const QDateTime& when)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadWrite));
+    QVERIFY(f.setFileTime(when, QFileDevice::FileModificationTime));
 }
 
 bool allWhite(const QImage& image)
 {
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) != qRgb(255, 255, 255))
+            if (image.pixel(x, y) != kWhite)
                 return false;
     return true;
 }
@@ -94,18 +132,19 @@ void IconCellTest::paintDrawsThePictureOnWhite()
     red.fill(Qt::red);
     QVERIFY(red.save(folder + QStringLiteral("images/abc.BMP"), "BMP"));
 
-    const QImage cell = paintCell(folder, QStringLiteral("abc.gif"));
+    IconPictureCache cache;
+    const QImage cell = paintCell(folder, QStringLiteral("abc.gif"), cache);
     // Picture at (4, 1), natural size; the rest of the cell white, never the highlight.
     QCOMPARE(cell.pixel(4, 1), qRgb(255, 0, 0));
     QCOMPARE(cell.pixel(35, 32), qRgb(255, 0, 0));
-    QCOMPARE(cell.pixel(3, 1), qRgb(255, 255, 255));
-    QCOMPARE(cell.pixel(36, 33), qRgb(255, 255, 255));
-    QCOMPARE(cell.pixel(20, 0), qRgb(255, 255, 255));
+    QCOMPARE(cell.pixel(3, 1), kWhite);
+    QCOMPARE(cell.pixel(36, 33), kWhite);
+    QCOMPARE(cell.pixel(20, 0), kWhite);
 
-    // Nothing is cached: a changed file shows at the next paint.
+    // A changed file shows at the next paint.
     red.fill(Qt::green);
     QVERIFY(red.save(folder + QStringLiteral("images/abc.BMP"), "BMP"));
-    QCOMPARE(paintCell(folder, QStringLiteral("abc")).pixel(20, 17), qRgb(0, 255, 0));
+    QCOMPARE(paintCell(folder, QStringLiteral("abc"), cache).pixel(20, 17), qRgb(0, 255, 0));
 }
 
 void IconCellTest::missingFilesLeaveAPlainWhiteCell_data()
@@ -130,6 +169,99 @@ void IconCellTest::missingFilesLeaveAPlainWhiteCell()
         f.write("BM not really a bitmap");
     }
     QVERIFY(allWhite(paintCell(folder, value)));
+}
+
+void IconCellTest::namesStayInsideTheImagesFolder()
+{
+    // A picture beside images/ and one inside: only the inside one may ever show.
+    QTemporaryDir dir;
+    const QString folder = dir.path() + QStringLiteral("/app/");
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("app/images/sub")));
+    writePicture(folder, QStringLiteral("sub/abc.BMP"), QSize(32, 32), Qt::red);
+    writePicture(folder, QStringLiteral("../outside.BMP"), QSize(32, 32), Qt::red);
+    QVERIFY(QFile::exists(folder + QStringLiteral("outside.BMP")));
+    QCOMPARE(paintCell(folder, QStringLiteral("sub/abc")).pixel(20, 17), kRed);
+    for (const char* value : {"../outside", "sub/../../outside", "..\\outside", "../images/../outside"})
+        QVERIFY2(allWhite(paintCell(folder, QString::fromLatin1(value))), value);
+}
+
+void IconCellTest::largerPicturesAreClippedToTheirCell()
+{
+    QTemporaryDir dir;
+    const QString folder = dir.path() + QLatin1Char('/');
+    writePicture(folder, QStringLiteral("wide.BMP"), QSize(400, 300), Qt::red);
+    // The icon cell between two highlighted neighbours of a row.
+    QImage row(120, 34, QImage::Format_RGB32);
+    row.fill(kHighlight);
+    QPainter painter(&row);
+    IconPictureCache cache;
+    drawIconCell(painter, QRect(40, 0, 40, 34), folder, QStringLiteral("wide"), cache);
+    painter.end();
+    for (int y = 0; y < row.height(); ++y)
+        for (int x = 0; x < row.width(); ++x) {
+            const QRgb expected = x >= 40 && x < 80 ? kRed : kHighlight;
+            QVERIFY2(row.pixel(x, y) == expected, qPrintable(QStringLiteral("at %1,%2").arg(x).arg(y)));
+        }
+}
+
+void IconCellTest::farLargerPicturesAreRefused_data()
+{
+    QTest::addColumn<QSize>("picture");
+    QTest::addColumn<bool>("shown");
+    // The cell is 40 x 34: up to sixteen cells each way is a picture, beyond that a fault.
+    QTest::newRow("sixteen cells wide") << QSize(640, 10) << true;
+    QTest::newRow("sixteen cells high") << QSize(10, 544) << true;
+    QTest::newRow("wider") << QSize(641, 10) << false;
+    QTest::newRow("higher") << QSize(10, 545) << false;
+    QTest::newRow("both") << QSize(700, 700) << false;
+}
+
+void IconCellTest::farLargerPicturesAreRefused()
+{
+    QFETCH(QSize, picture);
+    QFETCH(bool, shown);
+    QTemporaryDir dir;
+    const QString folder = dir.path() + QLatin1Char('/');
+    writePicture(folder, QStringLiteral("big.BMP"), picture, Qt::red);
+    const QImage cell = paintCell(folder, QStringLiteral("big"));
+    if (shown)
+        QCOMPARE(cell.pixel(20, 17), kRed);
+    else
+        QVERIFY(allWhite(cell));
+}
+
+void IconCellTest::decodedPicturesAreKeptUntilTheFileChanges()
+{
+    QTemporaryDir dir;
+    const QString folder = dir.path() + QLatin1Char('/');
+    const QString file = folder + QStringLiteral("images/abc.BMP");
+    const QDateTime anHourAgo = QDateTime::currentDateTime().addSecs(-3600);
+    writePicture(folder, QStringLiteral("abc.BMP"), QSize(32, 32), Qt::red);
+    setModified(file, anHourAgo);
+    IconPictureCache cache;
+    QCOMPARE(paintCell(folder, QStringLiteral("abc"), cache).pixel(20, 17), kRed);
+    QCOMPARE(paintCell(folder, QStringLiteral("abc"), cache).pixel(20, 17), kRed);
+    QCOMPARE(cache.loadCount(), 1);
+
+    // Same time, same size: the file counts as unchanged and the kept picture shows.
+    writePicture(folder, QStringLiteral("abc.BMP"), QSize(32, 32), Qt::green);
+    setModified(file, anHourAgo);
+    QCOMPARE(paintCell(folder, QStringLiteral("abc"), cache).pixel(20, 17), kRed);
+    QCOMPARE(cache.loadCount(), 1);
+
+    // A new modification time is a new picture, and a file gone is a white cell.
+    setModified(file, anHourAgo.addSecs(1));
+    QCOMPARE(paintCell(folder, QStringLiteral("abc"), cache).pixel(20, 17), qRgb(0, 255, 0));
+    QCOMPARE(cache.loadCount(), 2);
+    QVERIFY(QFile::remove(file));
+    QVERIFY(allWhite(paintCell(folder, QStringLiteral("abc"), cache)));
+
+    // A file written just now may be written again within the same clock tick: it is read
+    // again at every paint until its time has settled.
+    writePicture(folder, QStringLiteral("abc.BMP"), QSize(32, 32), Qt::red);
+    QCOMPARE(paintCell(folder, QStringLiteral("abc"), cache).pixel(20, 17), kRed);
+    writePicture(folder, QStringLiteral("abc.BMP"), QSize(32, 32), Qt::blue);
+    QCOMPARE(paintCell(folder, QStringLiteral("abc"), cache).pixel(20, 17), qRgb(0, 0, 255));
 }
 
 QTEST_MAIN(IconCellTest)

@@ -13,6 +13,13 @@
 
 #include <sqlite3.h>
 
+#include <chrono>
+#include <future>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 TEST(ConnectionString, ComposedFromThePiecesAroundTheFolder)
@@ -131,6 +138,38 @@ TEST(ConnectionOpen, BadFilesGiveAClearErrorNamingThePath)
     }
 }
 
+TEST(ConnectionOpen, OnlyARegularFileIsOpened)
+{
+    // A pipe blocks a reader until a writer comes, a device never ends: both must be refused
+    // at once. Each open runs aside so that a hang shows as a failure, not as a stuck suite.
+    QTemporaryDir pipeDir, deviceDir;
+    const QString pipe = pipeDir.path() + QStringLiteral("/gd.mdb");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), deviceDir.path() + QStringLiteral("/gd.mdb")));
+    for (const QString& folder : {pipeDir.path(), deviceDir.path()}) {
+        const QString path = folder + QStringLiteral("/gd.mdb");
+        auto opening = std::async(std::launch::async, [folder] {
+            Connection c;
+            c.setConnectionString(Connection::composeConnectionString(folder + QLatin1Char('/')));
+            try {
+                c.open();
+            } catch (const DbError& e) {
+                return e.message();
+            }
+            return QStringLiteral("opened");
+        });
+        if (opening.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+            ADD_FAILURE() << path.toStdString() << ": opening hangs";
+            // Free the blocked reader so that the test can end.
+            const int fd = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0)
+                ::close(fd);
+        }
+        EXPECT_EQ(opening.get(), path + QStringLiteral(" is not a regular file (a pipe, socket or device), not a "
+                                                       "database file"));
+    }
+}
+
 TEST(ConnectionOpen, ALockedFileIsReportedAsLocked)
 {
     TestDb db(standardRows());
@@ -150,20 +189,108 @@ TEST(ConnectionOpen, ALockedFileIsReportedAsLocked)
     EXPECT_NO_THROW(c.open()) << "once the lock is gone the same connection opens";
 }
 
-TEST(ConnectionOpen, AStatementSQLiteRejectsNamesTheStatement)
+TEST(ConnectionOpen, AStatementSQLiteRejectsKeepsTheStatementForTheDetails)
 {
     TestDb db(standardRows());
     Connection c;
     db.point(c);
     Dataset d(c);
-    d.setSql(QStringLiteral("SELECT nothing FROM nowhere"));
+    d.setObjectName(QStringLiteral("Probe"));
+    d.setSql(QStringLiteral("SELECT name\nFROM nowhere"));
     try {
         d.open();
         FAIL();
     } catch (const DbError& e) {
-        EXPECT_TRUE(e.message().contains(QStringLiteral("SELECT nothing FROM nowhere"))) << e.what();
+        EXPECT_EQ(e.message(), QStringLiteral("Database file %1 lacks a table or column the list needs (no such "
+                                              "table: nowhere): the list Probe could not be read.")
+                                   .arg(db.path()));
+        EXPECT_TRUE(e.details().contains(QStringLiteral("SELECT name\nFROM nowhere"))) << e.details().toStdString();
     }
     EXPECT_FALSE(d.isOpen());
+}
+
+// Overwrites the pages of one table with noise. The schema stays whole, so opening the file
+// succeeds and the damage shows only when that table is read.
+void damageTable(const TestDb& db, const char* table)
+{
+    sqlite3* raw = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(db.path()).constData(), &raw), SQLITE_OK);
+    sqlite3_stmt* st = nullptr;
+    const QByteArray sql = QByteArray("SELECT rootpage, (SELECT page_size FROM pragma_page_size) FROM sqlite_master "
+                                      "WHERE name = '") + table + "'";
+    ASSERT_EQ(sqlite3_prepare_v2(raw, sql.constData(), -1, &st, nullptr), SQLITE_OK);
+    ASSERT_EQ(sqlite3_step(st), SQLITE_ROW);
+    const qint64 root = sqlite3_column_int64(st, 0);
+    const qint64 pageSize = sqlite3_column_int64(st, 1);
+    sqlite3_finalize(st);
+    sqlite3_close(raw);
+    QFile f(db.path());
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(f.seek((root - 1) * pageSize));
+    QByteArray noise(int(pageSize), '\0');
+    for (int i = 0; i < noise.size(); ++i)
+        noise[i] = char((i * 37 + 11) & 0xff);
+    f.write(noise);
+}
+
+TEST(ReadFailure, AfterOpeningSaysWhichFileWhatIsWrongAndWhichList)
+{
+    const QString statement = QStringLiteral("SELECT npc_id, item_id\nFROM drops\nORDER BY npc_id");
+    TestDb db(standardRows());
+    Connection c;
+    db.point(c);
+    ASSERT_NO_THROW(c.open());
+    auto failureOf = [&](const QString& name, const QString& sql) -> DbError {
+        Dataset d(c);
+        d.setObjectName(name);
+        d.setSql(sql);
+        try {
+            d.open();
+        } catch (const DbError& e) {
+            EXPECT_FALSE(d.isOpen());
+            return e;
+        }
+        ADD_FAILURE() << name.toStdString() << " opened";
+        return DbError(QString());
+    };
+
+    // Another program holds the file.
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(db.path()).constData(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE; DELETE FROM drops;", nullptr, nullptr, nullptr), SQLITE_OK);
+    DbError locked = failureOf(QStringLiteral("DropInfo"), statement);
+    EXPECT_EQ(locked.message(), QStringLiteral("Database file %1 is locked by another program: the list DropInfo "
+                                               "could not be read.").arg(db.path()));
+    sqlite3_exec(other, "ROLLBACK; DROP TABLE quests;", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+
+    // A table taken away after start-up.
+    DbError missing = failureOf(QStringLiteral("QuestQuery"), QStringLiteral("select * from quests"));
+    EXPECT_EQ(missing.message(), QStringLiteral("Database file %1 lacks a table or column the list needs (no such "
+                                                "table: quests): the list QuestQuery could not be read.")
+                                     .arg(db.path()));
+
+    // Pages of one table damaged: the statement, with its line breaks, goes to the details only.
+    damageTable(db, "drops");
+    DbError damaged = failureOf(QStringLiteral("DropInfo"), statement);
+    EXPECT_EQ(damaged.message(),
+              QStringLiteral("Database file %1 is damaged: the list DropInfo could not be read.").arg(db.path()));
+    EXPECT_EQ(damaged.file(), db.path());
+    EXPECT_EQ(damaged.list(), QStringLiteral("DropInfo"));
+    EXPECT_TRUE(damaged.details().startsWith(QStringLiteral("Statement:\n") + statement)) << damaged.details().toStdString();
+    EXPECT_TRUE(damaged.details().contains(QStringLiteral("malformed"))) << damaged.details().toStdString();
+    EXPECT_EQ(QString::fromUtf8(damaged.what()), damaged.message());
+
+    // A whole-table list without a name of its own goes by its table.
+    Dataset table(c);
+    table.setTableName(QStringLiteral("drops"));
+    try {
+        table.open();
+        ADD_FAILURE() << "damaged table opened";
+    } catch (const DbError& e) {
+        EXPECT_EQ(e.message(),
+                  QStringLiteral("Database file %1 is damaged: the list drops could not be read.").arg(db.path()));
+    }
 }
 
 } // namespace

@@ -12,9 +12,24 @@
 #include <QByteArray>
 #include <QColor>
 
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <ostream>
 #include <random>
+#include <vector>
+
+#include <jpeglib.h>
+#include <sys/resource.h>
+
+// AddressSanitizer reserves terabytes of address space for itself.
+#if defined(__SANITIZE_ADDRESS__)
+#define UNDER_ADDRESS_SANITIZER
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define UNDER_ADDRESS_SANITIZER
+#endif
+#endif
 
 namespace {
 
@@ -30,6 +45,61 @@ int frameHeaderAt(const QByteArray& jpeg)
         if (uchar(jpeg[i]) == 0xFF && uchar(jpeg[i + 1]) == 0xC0)
             return i;
     return -1;
+}
+
+// A small progressive picture, made here so that its frame header (SOF2) can be rewritten.
+QByteArray progressiveJpeg(int width, int height)
+{
+    jpeg_compress_struct cinfo;
+    jpeg_error_mgr err;
+    cinfo.err = jpeg_std_error(&err);
+    jpeg_create_compress(&cinfo);
+    unsigned char* out = nullptr;
+    unsigned long outSize = 0;
+    jpeg_mem_dest(&cinfo, &out, &outSize);
+    cinfo.image_width = JDIMENSION(width);
+    cinfo.image_height = JDIMENSION(height);
+    cinfo.input_components = 3;
+    cinfo.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&cinfo);
+    jpeg_simple_progression(&cinfo);
+    jpeg_start_compress(&cinfo, TRUE);
+    std::vector<unsigned char> row(size_t(width) * 3, 0x80);
+    while (cinfo.next_scanline < cinfo.image_height) {
+        JSAMPROW r = row.data();
+        jpeg_write_scanlines(&cinfo, &r, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    jpeg_destroy_compress(&cinfo);
+    const QByteArray bytes(reinterpret_cast<const char*>(out), int(outSize));
+    std::free(out);
+    return bytes;
+}
+
+// The same picture with a frame header that claims width x height pixels.
+QByteArray claimingSize(QByteArray jpeg, int width, int height)
+{
+    const int sof = jpeg.indexOf(QByteArray("\xFF\xC2", 2));
+    jpeg[sof + 5] = char(height >> 8);
+    jpeg[sof + 6] = char(height & 0xFF);
+    jpeg[sof + 7] = char(width >> 8);
+    jpeg[sof + 8] = char(width & 0xFF);
+    return jpeg;
+}
+
+// Run in a child process: decodes with at most `bytes` of address space and exits with 0 when
+// the picture was refused for its size, 1 for any other failure, 2 when it decoded.
+[[noreturn]] void decodeWithinAddressSpace(const QByteArray& jpeg, rlim_t bytes)
+{
+    const rlimit limit{bytes, bytes};
+    setrlimit(RLIMIT_AS, &limit);
+    try {
+        JpegDecoder::decode(jpeg);
+    } catch (const JpegError& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        std::exit(e.message().contains(QStringLiteral("more than")) ? 0 : 1);
+    }
+    std::exit(2);
 }
 
 QByteArray withRandomBytes(unsigned seed, double where, int count)
@@ -122,6 +192,26 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{"randomBytesInTheMiddle", [] { return withRandomBytes(7, 0.5, 512); }},
         Damage{"randomBytesLate", [] { return withRandomBytes(23, 0.9, 128); }}),
     [](const ::testing::TestParamInfo<Damage>& info) { return std::string(info.param.name); });
+
+TEST(DamagedPicture, SizeClaimIsRefusedBeforeAnyMemoryIsReserved)
+{
+    const QByteArray small = progressiveJpeg(16, 16);
+    ASSERT_EQ(JpegDecoder::decode(small).size(), QSize(16, 16));
+    const QByteArray huge = claimingSize(small, 65476, 65496);
+    ASSERT_LT(huge.size(), 1000);
+    try {
+        JpegDecoder::decode(huge);
+        FAIL() << "decoded";
+    } catch (const JpegError& e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("65476 x 65496 pixels, more than"))) << e.message().toStdString();
+    }
+#ifdef UNDER_ADDRESS_SANITIZER
+    GTEST_SKIP() << "an address-space limit cannot be set under AddressSanitizer";
+#endif
+    // Refused from the header alone: even with 4 GB of address space (a progressive decode of
+    // that size reserves about 26 GB) the refusal names the size, not a lack of memory.
+    EXPECT_EXIT(decodeWithinAddressSpace(huge, rlim_t(4) << 30), ::testing::ExitedWithCode(0), "65476 x 65496");
+}
 
 TEST(DamagedPicture, NullBufferGivesAnError)
 {

@@ -85,7 +85,9 @@ void MapViewTest::initTestCase()
         "INSERT INTO monster_location (npc_id, X, Y, main_location) VALUES"
         " (7, 0, 0, 1), (7, -100000, 200000, 0), (7, 150000, 10000, 1),"
         " (8, 50000, 100000, 1),"
-        " (10, -131072, -32768, 0), (10, 196608, 262144, 0), (10, 400000, 0, 0);";
+        " (10, -131072, -32768, 0), (10, 196608, 262144, 0), (10, 400000, 0, 0),"
+        // Out of every integer range: stored as REAL, they must land off the map, not anywhere.
+        " (10, 1e300, 0, 0), (10, 0, '-1e300', 0), (10, -1e300, 1e300, 0);";
     char* error = nullptr;
     const int rc = sqlite3_exec(db, sql, nullptr, nullptr, &error);
     const QString message = QString::fromUtf8(error ? error : "");
@@ -169,7 +171,8 @@ void MapViewTest::crossesAtTheFrameCornersAndOutside()
     view.resize(327, 300);
     const QList<QPoint> red = redPixels(shot(view));
     // Only the top-left cross shows, and only its right and lower arms; the bottom-right cross
-    // is centred on (327, 300), just beyond the last pixel, and (400000, 0) is off the map.
+    // is centred on (327, 300), just beyond the last pixel, and (400000, 0) and the points at
+    // +-1e300 are off the map.
     QVERIFY(red.contains(QPoint(0, 0)));
     QVERIFY(red.contains(QPoint(3, 0)));
     QVERIFY(red.contains(QPoint(0, 3)));

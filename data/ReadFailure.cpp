@@ -1,0 +1,38 @@
+#include "data/ReadFailure.h"
+
+#include <sqlite3.h>
+
+QString fileProblem(int sqliteCode, const QString& sqliteText)
+{
+    switch (sqliteCode & 0xff) {
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        return QStringLiteral("is damaged");
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return QStringLiteral("is locked by another program");
+    case SQLITE_IOERR:
+        return QStringLiteral("cannot be read (input/output error)");
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+        return QStringLiteral("cannot be read (access denied)");
+    case SQLITE_NOMEM:
+        return QStringLiteral("cannot be read (out of memory)");
+    case SQLITE_ERROR:
+        if (sqliteText.startsWith(QLatin1String("no such table")) || sqliteText.startsWith(QLatin1String("no such column")))
+            return QStringLiteral("lacks a table or column the list needs (%1)").arg(sqliteText);
+        return QStringLiteral("cannot answer the list's statement (%1)").arg(sqliteText);
+    default:
+        return QStringLiteral("cannot be read (%1)").arg(sqliteText);
+    }
+}
+
+DbError readFailure(sqlite3* db, const QString& shownStatement)
+{
+    const int code = sqlite3_extended_errcode(db);
+    const QString text = QString::fromUtf8(sqlite3_errmsg(db));
+    const char* file = sqlite3_db_filename(db, "main");
+    const QString details = QStringLiteral("Statement:\n%1\n\nSQLite: %2 (code %3)").arg(shownStatement, text).arg(code);
+    return DbError::readFailure(QString::fromUtf8(file ? file : ""), fileProblem(code, text), details);
+}
