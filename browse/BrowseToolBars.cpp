@@ -1,5 +1,6 @@
 #include "browse/BrowseToolBars.h"
 
+#include "browse/HandlerGuard.h"
 #include "browse/DbLookupComboBox.h"
 #include "browse/DbNavigator.h"
 #include "browse/NameSearch.h"
@@ -78,11 +79,12 @@ void BrowseToolBars::bindList(Dataset& list, Dataset& types, const QString& type
     m_navigator->setDataset(list);
     DbLookupComboBox* typeList = m_typeList;
     QLineEdit* search = m_search;
-    QObject::connect(m_typeList, &DbLookupComboBox::picked, m_typeList,
-                     [&list, typePrefix, typeList] { applyTypeFilter(list, typePrefix, typeList->text()); });
+    QObject::connect(m_typeList, &DbLookupComboBox::picked, m_typeList, guardedSlot([&list, typePrefix, typeList] {
+                         applyTypeFilter(list, typePrefix, typeList->text());
+                     }));
     QObject::connect(m_search, &QLineEdit::textChanged, m_search,
-                     [&list, keyField](const QString& text) { quickFind(list, keyField, text); });
-    QObject::connect(m_clear, &QPushButton::clicked, m_clear, [&list, search] { clearSearch(*search, list); });
+                     guardedSlot([&list, keyField](const QString& text) { quickFind(list, keyField, text); }));
+    QObject::connect(m_clear, &QPushButton::clicked, m_clear, guardedSlot([&list, search] { clearSearch(*search, list); }));
 }
 
 QToolBar* BrowseToolBars::typeBar() const { return m_typeBar; }

@@ -1,6 +1,7 @@
 #include "browse/DbGrid.h"
 
 #include "browse/DatasetModel.h"
+#include "browse/HandlerGuard.h"
 #include "browse/IconCellDelegate.h"
 #include "data/Dataset.h"
 
@@ -46,7 +47,7 @@ DbGrid::DbGrid(QWidget* parent) : QTableView(parent), m_model(new DatasetModel(t
     applyRowHeight();
 
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current, const QModelIndex&) { currentRowMoved(current); });
+            guardedSlot([this](const QModelIndex& current, const QModelIndex&) { currentRowMoved(current); }));
     connect(this, &QAbstractItemView::clicked, this,
             [this](const QModelIndex& index) { emit cellClick(index.row(), index.column()); });
 }
@@ -58,8 +59,8 @@ void DbGrid::setDataset(Dataset& dataset)
     m_dataset = &dataset;
     // The model connects first, so it has reset before the grid re-reads the current row.
     m_model->setDataset(&dataset);
-    m_rowsConnection = connect(&dataset, &Dataset::rowsChanged, this, &DbGrid::followDataset);
-    m_currentConnection = connect(&dataset, &Dataset::currentChanged, this, &DbGrid::followDataset);
+    m_rowsConnection = connect(&dataset, &Dataset::rowsChanged, this, guardedSlot([this] { followDataset(); }));
+    m_currentConnection = connect(&dataset, &Dataset::currentChanged, this, guardedSlot([this] { followDataset(); }));
     followDataset();
 }
 
@@ -159,13 +160,11 @@ void DbGrid::currentRowMoved(const QModelIndex& current)
     if (m_dataset->recNo() == current.row())
         return;
     m_syncing = true;
-    try {
-        m_dataset->moveTo(current.row());
-    } catch (...) {
-        m_syncing = false;
-        throw;
-    }
+    const bool moved = guarded([&] { m_dataset->moveTo(current.row()); });
     m_syncing = false;
+    // A failed move (its after-scroll threw) is reported; the grid shows where the dataset stands.
+    if (!moved)
+        followDataset();
 }
 
 void DbGrid::mouseDoubleClickEvent(QMouseEvent* event)

@@ -1,5 +1,6 @@
 #include "browse/DbLabel.h"
 
+#include "browse/HandlerGuard.h"
 #include "browse/UiFont.h"
 #include "data/Dataset.h"
 
@@ -20,8 +21,8 @@ void DbLabel::bind(Dataset& dataset, const QString& field)
     disconnect(m_currentConnection);
     m_dataset = &dataset;
     m_field = field;
-    m_rowsConnection = connect(&dataset, &Dataset::rowsChanged, this, &DbLabel::refresh);
-    m_currentConnection = connect(&dataset, &Dataset::currentChanged, this, &DbLabel::refresh);
+    m_rowsConnection = connect(&dataset, &Dataset::rowsChanged, this, guardedSlot([this] { refresh(); }));
+    m_currentConnection = connect(&dataset, &Dataset::currentChanged, this, guardedSlot([this] { refresh(); }));
     refresh();
 }
 

@@ -1,3 +1,4 @@
+#include "browse/HandlerGuard.h"
 #include "panes/ItemCatalog.h"
 
 #include "browse/DbGrid.h"
@@ -55,9 +56,9 @@ void ItemCatalog::connectHandlers()
 {
     m_list->setAfterScroll([this] { ListAfterScroll(); });
     m_panes->ingredients().setAfterScroll([this] { ReciepeQueryAfterScroll(); });
-    connect(m_layout->listGrid(), &DbGrid::dblClick, this, &ItemCatalog::DBGrid1DblClick);
+    connect(m_layout->listGrid(), &DbGrid::dblClick, this, guardedSlot([this] { DBGrid1DblClick(); }));
     if (m_layout->listStrip())
-        connect(m_layout->listStrip(), &HeaderStrip::sectionClicked, this, &ItemCatalog::ListHeaderSectionClick);
+        connect(m_layout->listStrip(), &HeaderStrip::sectionClicked, this, guardedSlot([this](int section) { ListHeaderSectionClick(section); }));
 
     // Every monster pane opens the monster under its current row and sorts by its headings.
     const StripGridPage* drops = m_layout->dropPage();
@@ -71,8 +72,9 @@ void ItemCatalog::connectHandlers()
 
 void ItemCatalog::connectSource(DbGrid* grid, HeaderStrip* strip, Dataset& dataset)
 {
-    connect(grid, &DbGrid::dblClick, this, [this, &dataset] { openMonsterFrom(m_host, dataset); });
-    connect(strip, &HeaderStrip::sectionClicked, this, [strip, &dataset](int section) { strip->sortBy(dataset, section); });
+    connect(grid, &DbGrid::dblClick, this, guardedSlot([this, &dataset] { openMonsterFrom(m_host, dataset); }));
+    connect(strip, &HeaderStrip::sectionClicked, this,
+            guardedSlot([strip, &dataset](int section) { strip->sortBy(dataset, section); }));
 }
 
 // --- handlers ------------------------------------------------------------------------------------

@@ -3,6 +3,7 @@
 #include "browse/DbGrid.h"
 #include "browse/DbLabel.h"
 #include "browse/DbNavigator.h"
+#include "browse/HandlerGuard.h"
 #include "browse/HeaderStrip.h"
 #include "browse/NameSearch.h"
 #include "browse/UiFont.h"
@@ -136,7 +137,7 @@ void TMonstersForm::buildToolBars()
     clear->setStatusTip(QStringLiteral("Clear field"));
     clear->setFixedWidth(43);
     m_findBar->addWidget(clear);
-    connect(clear, &QPushButton::clicked, this, &TMonstersForm::Button1Click);
+    connect(clear, &QPushButton::clicked, this, guardedSlot([this] { Button1Click(); }));
 
     const struct {
         const char* caption;
@@ -172,7 +173,7 @@ void TMonstersForm::buildToolBars()
         button->setText(monsterBands()[i].caption);
         button->setFixedSize(40, 23);
         m_bandBar->addWidget(button);
-        connect(button, &QToolButton::clicked, this, handlers[i]);
+        connect(button, &QToolButton::clicked, this, guardedSlot([this, handler = handlers[i]] { (this->*handler)(); }));
     }
     m_bandBar->addSeparator();
     auto* navigator = new DbNavigator(m_bandBar);
@@ -224,14 +225,14 @@ void TMonstersForm::declareGrids()
 
     m_dropMenu = new QMenu(this);
     m_dropMenu->setObjectName(QStringLiteral("PopupMenu1"));
-    m_dropMenu->addAction(QStringLiteral("Find Alternative Drop"), this, &TMonstersForm::FindLaternative1Click);
-    m_dropMenu->addAction(QStringLiteral("Find Alternative Spoil"), this, &TMonstersForm::FindAlternativeSpoil2Click);
-    m_dropMenu->addAction(QStringLiteral("View Item Detail"), this, &TMonstersForm::ViewItemDetail1Click);
+    m_dropMenu->addAction(QStringLiteral("Find Alternative Drop"), this, guardedSlot([this] { FindLaternative1Click(); }));
+    m_dropMenu->addAction(QStringLiteral("Find Alternative Spoil"), this, guardedSlot([this] { FindAlternativeSpoil2Click(); }));
+    m_dropMenu->addAction(QStringLiteral("View Item Detail"), this, guardedSlot([this] { ViewItemDetail1Click(); }));
     m_spoilMenu = new QMenu(this);
     m_spoilMenu->setObjectName(QStringLiteral("PopupMenu2"));
-    m_spoilMenu->addAction(QStringLiteral("Find Alternative Spoil"), this, &TMonstersForm::FindAlternativeSpoil1Click);
-    m_spoilMenu->addAction(QStringLiteral("Find Alternative Drop"), this, &TMonstersForm::FindAlternativeDrop1Click);
-    m_spoilMenu->addAction(QStringLiteral("View Item Detail"), this, &TMonstersForm::ViewItemDetail2Click);
+    m_spoilMenu->addAction(QStringLiteral("Find Alternative Spoil"), this, guardedSlot([this] { FindAlternativeSpoil1Click(); }));
+    m_spoilMenu->addAction(QStringLiteral("Find Alternative Drop"), this, guardedSlot([this] { FindAlternativeDrop1Click(); }));
+    m_spoilMenu->addAction(QStringLiteral("View Item Detail"), this, guardedSlot([this] { ViewItemDetail2Click(); }));
 
     setUpOwnSources(*m_ownPage->upperGrid(), *m_drops, m_dropMenu);
     setUpOwnSources(*m_ownPage->lowerGrid(), *m_spoils, m_spoilMenu);
@@ -241,18 +242,18 @@ void TMonstersForm::declareGrids()
 
 void TMonstersForm::connectHandlers()
 {
-    connect(m_search, &QLineEdit::textChanged, this, &TMonstersForm::Edit1Change);
+    connect(m_search, &QLineEdit::textChanged, this, guardedSlot([this] { Edit1Change(); }));
     m_monsterQuery->setAfterScroll([this] { MonsterQueryAfterScroll(); });
-    connect(m_ownPage->upperGrid(), &DbGrid::dblClick, this, &TMonstersForm::ViewItemDetail1Click);
-    connect(m_ownPage->lowerGrid(), &DbGrid::dblClick, this, &TMonstersForm::ViewItemDetail2Click);
-    connect(m_altPage->upperGrid(), &DbGrid::cellClick, this, &TMonstersForm::DBGrid5CellClick);
-    connect(m_altPage->lowerGrid(), &DbGrid::cellClick, this, &TMonstersForm::DBGrid4CellClick);
-    connect(m_altPage->upperGrid(), &DbGrid::dblClick, this, &TMonstersForm::DBGrid5DblClick);
-    connect(m_altPage->lowerGrid(), &DbGrid::dblClick, this, &TMonstersForm::DBGrid4DblClick);
-    connect(m_ownPage->upperStrip(), &QHeaderView::sectionClicked, this, &TMonstersForm::HeaderControl1SectionClick);
-    connect(m_ownPage->lowerStrip(), &QHeaderView::sectionClicked, this, &TMonstersForm::HeaderControl2SectionClick);
-    connect(m_altPage->upperStrip(), &QHeaderView::sectionClicked, this, &TMonstersForm::HeaderControl3SectionClick);
-    connect(m_altPage->lowerStrip(), &QHeaderView::sectionClicked, this, &TMonstersForm::HeaderControl4SectionClick);
+    connect(m_ownPage->upperGrid(), &DbGrid::dblClick, this, guardedSlot([this] { ViewItemDetail1Click(); }));
+    connect(m_ownPage->lowerGrid(), &DbGrid::dblClick, this, guardedSlot([this] { ViewItemDetail2Click(); }));
+    connect(m_altPage->upperGrid(), &DbGrid::cellClick, this, guardedSlot([this] { DBGrid5CellClick(); }));
+    connect(m_altPage->lowerGrid(), &DbGrid::cellClick, this, guardedSlot([this] { DBGrid4CellClick(); }));
+    connect(m_altPage->upperGrid(), &DbGrid::dblClick, this, guardedSlot([this] { DBGrid5DblClick(); }));
+    connect(m_altPage->lowerGrid(), &DbGrid::dblClick, this, guardedSlot([this] { DBGrid4DblClick(); }));
+    connect(m_ownPage->upperStrip(), &QHeaderView::sectionClicked, this, guardedSlot([this](int section) { HeaderControl1SectionClick(section); }));
+    connect(m_ownPage->lowerStrip(), &QHeaderView::sectionClicked, this, guardedSlot([this](int section) { HeaderControl2SectionClick(section); }));
+    connect(m_altPage->upperStrip(), &QHeaderView::sectionClicked, this, guardedSlot([this](int section) { HeaderControl3SectionClick(section); }));
+    connect(m_altPage->lowerStrip(), &QHeaderView::sectionClicked, this, guardedSlot([this](int section) { HeaderControl4SectionClick(section); }));
 }
 
 void TMonstersForm::openQueries()

@@ -2,6 +2,7 @@
 
 #include "browse/BrowseToolBars.h"
 #include "browse/DbGrid.h"
+#include "browse/HandlerGuard.h"
 #include "browse/NamedQuery.h"
 #include "browse/NameSearch.h"
 #include "browse/UiFont.h"
@@ -137,7 +138,7 @@ void TSetsForm::buildGrids(const QString& exeFolder)
 bool TSetsForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_setGrid && event->type() == QEvent::FocusIn)
-        DBGrid3Enter();
+        guarded([this] { DBGrid3Enter(); });
     return QWidget::eventFilter(watched, event);
 }
 

@@ -3,6 +3,7 @@
 #include "browse/DbGrid.h"
 #include "browse/DbLookupComboBox.h"
 #include "browse/DbNavigator.h"
+#include "browse/HandlerGuard.h"
 #include "browse/HeaderStrip.h"
 #include "browse/NameSearch.h"
 #include "browse/UiFont.h"
@@ -235,17 +236,17 @@ void TWeaponForm::connectHandlers()
 {
     m_weapons->setAfterScroll([this] { QueryWeaponsAfterScroll(); });
     m_panes->ingredients().setAfterScroll([this] { ReciepeQueryAfterScroll(); });
-    connect(m_typeList, &DbLookupComboBox::picked, this, &TWeaponForm::DBLookupComboBox1Click);
-    connect(m_search, &QLineEdit::textChanged, this, &TWeaponForm::Edit1Change);
-    connect(m_clear, &QPushButton::clicked, this, &TWeaponForm::Button1Click);
-    connect(m_weaponGrid, &DbGrid::dblClick, this, &TWeaponForm::DBGrid1DblClick);
-    connect(m_dropGrid, &DbGrid::dblClick, this, &TWeaponForm::DBGrid5DblClick);
-    connect(m_ingredients->dropGrid(), &DbGrid::dblClick, this, &TWeaponForm::DBGrid3DblClick);
-    connect(m_ingredients->spoilGrid(), &DbGrid::dblClick, this, &TWeaponForm::DBGrid4DblClick);
-    connect(m_weaponStrip, &HeaderStrip::sectionClicked, this, &TWeaponForm::HeaderControl1SectionClick);
-    connect(m_dropStrip, &HeaderStrip::sectionClicked, this, &TWeaponForm::HeaderControl2SectionClick);
-    connect(m_ingredients->dropStrip(), &HeaderStrip::sectionClicked, this, &TWeaponForm::HeaderControl3SectionClick);
-    connect(m_ingredients->spoilStrip(), &HeaderStrip::sectionClicked, this, &TWeaponForm::HeaderControl4SectionClick);
+    connect(m_typeList, &DbLookupComboBox::picked, this, guardedSlot([this] { DBLookupComboBox1Click(); }));
+    connect(m_search, &QLineEdit::textChanged, this, guardedSlot([this] { Edit1Change(); }));
+    connect(m_clear, &QPushButton::clicked, this, guardedSlot([this] { Button1Click(); }));
+    connect(m_weaponGrid, &DbGrid::dblClick, this, guardedSlot([this] { DBGrid1DblClick(); }));
+    connect(m_dropGrid, &DbGrid::dblClick, this, guardedSlot([this] { DBGrid5DblClick(); }));
+    connect(m_ingredients->dropGrid(), &DbGrid::dblClick, this, guardedSlot([this] { DBGrid3DblClick(); }));
+    connect(m_ingredients->spoilGrid(), &DbGrid::dblClick, this, guardedSlot([this] { DBGrid4DblClick(); }));
+    connect(m_weaponStrip, &HeaderStrip::sectionClicked, this, guardedSlot([this](int section) { HeaderControl1SectionClick(section); }));
+    connect(m_dropStrip, &HeaderStrip::sectionClicked, this, guardedSlot([this](int section) { HeaderControl2SectionClick(section); }));
+    connect(m_ingredients->dropStrip(), &HeaderStrip::sectionClicked, this, guardedSlot([this](int section) { HeaderControl3SectionClick(section); }));
+    connect(m_ingredients->spoilStrip(), &HeaderStrip::sectionClicked, this, guardedSlot([this](int section) { HeaderControl4SectionClick(section); }));
 }
 
 void TWeaponForm::openQueries()
