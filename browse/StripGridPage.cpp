@@ -7,7 +7,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-StripGridPage::StripGridPage(const QString& caption, QWidget* parent) : QWidget(parent)
+StripGridPage::StripGridPage(const QString& caption, HeaderStrip::FirstSection first, QWidget* parent)
+    : QWidget(parent)
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -24,6 +25,7 @@ StripGridPage::StripGridPage(const QString& caption, QWidget* parent) : QWidget(
     layout->addWidget(m_strip);
     m_grid = new DbGrid(this);
     layout->addWidget(m_grid, 1);
+    m_strip->setGrid(m_grid, first);
 }
 
 HeaderStrip* StripGridPage::strip() const { return m_strip; }

@@ -130,6 +130,8 @@ IngredientsPage::IngredientsPage(ItemDetailPanes& panes, const IngredientsPageOp
     spoilsLayout->addWidget(m_spoilStrip);
     m_spoilGrid = new DbGrid(spoils);
     setUpMonsterPane(*m_spoilGrid, panes.ingredientSpoils(), monsterPaneColumns(false, options.spoilChanceWidth));
+    m_dropStrip->setGrid(m_dropGrid);
+    m_spoilStrip->setGrid(m_spoilGrid);
     spoilsLayout->addWidget(m_spoilGrid, 1);
     m_sourcesSplitter->addWidget(spoils);
     m_sourcesSplitter->setStretchFactor(0, 0);
@@ -148,3 +150,9 @@ DbLabel* IngredientsPage::npcFeeValue() const { return m_values[1]; }
 DbLabel* IngredientsPage::mpValue() const { return m_values[2]; }
 DbLabel* IngredientsPage::outputValue() const { return m_values[3]; }
 QSplitter* IngredientsPage::sourcesSplitter() const { return m_sourcesSplitter; }
+
+void IngredientsPage::fillStrips()
+{
+    m_dropStrip->fill();
+    m_spoilStrip->fill();
+}

@@ -38,6 +38,9 @@ public:
     DbLabel* outputValue() const;
     QSplitter* sourcesSplitter() const;  ///< the draggable divider between the two panes
 
+    /// Fills the two source strips from their grids (FormCreate); each then sorts its grid.
+    void fillStrips();
+
 private:
     QToolBar* m_toolBar;
     DbGrid* m_ingredientGrid;

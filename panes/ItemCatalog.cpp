@@ -2,7 +2,6 @@
 #include "panes/ItemCatalog.h"
 
 #include "browse/DbGrid.h"
-#include "browse/HeaderStrip.h"
 #include "browse/NamedQuery.h"
 #include "browse/StripGridPage.h"
 #include "data/Dataset.h"
@@ -57,24 +56,20 @@ void ItemCatalog::connectHandlers()
     m_list->setAfterScroll([this] { ListAfterScroll(); });
     m_panes->ingredients().setAfterScroll([this] { ReciepeQueryAfterScroll(); });
     connect(m_layout->listGrid(), &DbGrid::dblClick, this, guardedSlot([this] { DBGrid1DblClick(); }));
-    if (m_layout->listStrip())
-        connect(m_layout->listStrip(), &HeaderStrip::sectionClicked, this, guardedSlot([this](int section) { ListHeaderSectionClick(section); }));
 
-    // Every monster pane opens the monster under its current row and sorts by its headings.
+    // Every monster pane opens the monster under its current row.
     const StripGridPage* drops = m_layout->dropPage();
-    connectSource(drops->grid(), drops->strip(), m_panes->itemDrops());
+    connectSource(drops->grid(), m_panes->itemDrops());
     if (const StripGridPage* spoils = m_layout->spoilPage())
-        connectSource(spoils->grid(), spoils->strip(), *m_panes->itemSpoils());
+        connectSource(spoils->grid(), *m_panes->itemSpoils());
     const IngredientsPage* ingredients = m_layout->ingredients();
-    connectSource(ingredients->dropGrid(), ingredients->dropStrip(), m_panes->ingredientDrops());
-    connectSource(ingredients->spoilGrid(), ingredients->spoilStrip(), m_panes->ingredientSpoils());
+    connectSource(ingredients->dropGrid(), m_panes->ingredientDrops());
+    connectSource(ingredients->spoilGrid(), m_panes->ingredientSpoils());
 }
 
-void ItemCatalog::connectSource(DbGrid* grid, HeaderStrip* strip, Dataset& dataset)
+void ItemCatalog::connectSource(DbGrid* grid, Dataset& dataset)
 {
     connect(grid, &DbGrid::dblClick, this, guardedSlot([this, &dataset] { openMonsterFrom(m_host, dataset); }));
-    connect(strip, &HeaderStrip::sectionClicked, this,
-            guardedSlot([strip, &dataset](int section) { strip->sortBy(dataset, section); }));
 }
 
 // --- handlers ------------------------------------------------------------------------------------
@@ -85,4 +80,3 @@ void ItemCatalog::ListAfterScroll() { m_panes->showItem(m_list->asText(QStringLi
 
 void ItemCatalog::ReciepeQueryAfterScroll() { m_panes->showIngredient(); }
 
-void ItemCatalog::ListHeaderSectionClick(int section) { m_layout->listStrip()->sortBy(*m_list, section); }

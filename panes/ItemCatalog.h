@@ -1,7 +1,7 @@
 #pragma once
 // What the item catalogue windows (armor, accessories, misc items) share beyond their values:
 // the list query, its type query and the detail panes, the layout, and the handlers of the
-// double-clicks, the heading clicks and the after-scroll cascade (the tool bars bring their own).
+// double-clicks and the after-scroll cascade (tool bars and header strips bring their own).
 // A window gives its statements, columns and captions and runs FormCreate.
 
 #include "panes/ItemCatalogLayout.h"
@@ -56,13 +56,12 @@ public:
 
 private:
     void connectHandlers();
-    void connectSource(DbGrid* grid, HeaderStrip* strip, Dataset& dataset);
+    void connectSource(DbGrid* grid, Dataset& dataset);
 
     // Handlers.
     void DBGrid1DblClick();
     void ListAfterScroll();
     void ReciepeQueryAfterScroll();
-    void ListHeaderSectionClick(int section);
 
     NavigationHost& m_host;
     QString m_typeField;

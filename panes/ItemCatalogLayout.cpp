@@ -28,7 +28,7 @@ void paint(QWidget& widget, const QColor& color)
 StripGridPage* sourcePane(const QString& caption, const char* strip, const char* grid, const QFont& stripFont,
                           Dataset& dataset, QWidget* parent)
 {
-    auto* page = new StripGridPage(caption, parent);
+    auto* page = new StripGridPage(caption, HeaderStrip::FirstSectionSorts, parent);
     page->strip()->setObjectName(QLatin1String(strip));
     page->strip()->setFont(stripFont);
     page->grid()->setObjectName(QLatin1String(grid));
@@ -58,7 +58,7 @@ ItemCatalogLayout::ItemCatalogLayout(const ItemCatalogOptions& options, Dataset&
 
     QWidget* listPage;
     if (options.listStrip) {
-        auto* page = new StripGridPage(QString(), m_pages);
+        auto* page = new StripGridPage(QString(), HeaderStrip::IgnoreIconSection, m_pages);
         m_listStrip = page->strip();
         m_listStrip->setObjectName(QStringLiteral("HeaderControl1"));
         m_listStrip->setFont(options.listStripFont);
@@ -128,12 +128,11 @@ QWidget* ItemCatalogLayout::buildSourcePage(const ItemCatalogOptions& options, I
 void ItemCatalogLayout::fillStrips()
 {
     if (m_listStrip)
-        m_listStrip->fillFrom(*m_listGrid, HeaderStrip::IgnoreIconSection);
-    m_dropPage->strip()->fillFrom(*m_dropPage->grid());
+        m_listStrip->fill();
+    m_dropPage->strip()->fill();
     if (m_spoilPage)
-        m_spoilPage->strip()->fillFrom(*m_spoilPage->grid());
-    m_ingredients->dropStrip()->fillFrom(*m_ingredients->dropGrid());
-    m_ingredients->spoilStrip()->fillFrom(*m_ingredients->spoilGrid());
+        m_spoilPage->strip()->fill();
+    m_ingredients->fillStrips();
 }
 
 void ItemCatalogLayout::showSources() { m_pages->setCurrentIndex(1); }

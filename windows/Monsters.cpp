@@ -238,6 +238,10 @@ void TMonstersForm::declareGrids()
     setUpOwnSources(*m_ownPage->lowerGrid(), *m_spoils, m_spoilMenu);
     setUpAlternativeSources(*m_altPage->upperGrid(), *m_altDrops);
     setUpAlternativeSources(*m_altPage->lowerGrid(), *m_altSpoils);
+    m_ownPage->upperStrip()->setGrid(m_ownPage->upperGrid(), HeaderStrip::IgnoreIconSection);
+    m_ownPage->lowerStrip()->setGrid(m_ownPage->lowerGrid(), HeaderStrip::IgnoreIconSection);
+    m_altPage->upperStrip()->setGrid(m_altPage->upperGrid());
+    m_altPage->lowerStrip()->setGrid(m_altPage->lowerGrid());
 }
 
 void TMonstersForm::connectHandlers()
@@ -250,10 +254,6 @@ void TMonstersForm::connectHandlers()
     connect(m_altPage->lowerGrid(), &DbGrid::cellClick, this, guardedSlot([this] { DBGrid4CellClick(); }));
     connect(m_altPage->upperGrid(), &DbGrid::dblClick, this, guardedSlot([this] { DBGrid5DblClick(); }));
     connect(m_altPage->lowerGrid(), &DbGrid::dblClick, this, guardedSlot([this] { DBGrid4DblClick(); }));
-    connect(m_ownPage->upperStrip(), &QHeaderView::sectionClicked, this, guardedSlot([this](int section) { HeaderControl1SectionClick(section); }));
-    connect(m_ownPage->lowerStrip(), &QHeaderView::sectionClicked, this, guardedSlot([this](int section) { HeaderControl2SectionClick(section); }));
-    connect(m_altPage->upperStrip(), &QHeaderView::sectionClicked, this, guardedSlot([this](int section) { HeaderControl3SectionClick(section); }));
-    connect(m_altPage->lowerStrip(), &QHeaderView::sectionClicked, this, guardedSlot([this](int section) { HeaderControl4SectionClick(section); }));
 }
 
 void TMonstersForm::openQueries()
@@ -267,10 +267,10 @@ void TMonstersForm::openQueries()
 void TMonstersForm::FormCreate()
 {
     consumeMonsterRequest(m_host, *m_monsterQuery, kMonsterId);
-    m_ownPage->upperStrip()->fillFrom(*m_ownPage->upperGrid(), HeaderStrip::IgnoreIconSection);
-    m_ownPage->lowerStrip()->fillFrom(*m_ownPage->lowerGrid(), HeaderStrip::IgnoreIconSection);
-    m_altPage->upperStrip()->fillFrom(*m_altPage->upperGrid(), HeaderStrip::FirstSectionSorts);
-    m_altPage->lowerStrip()->fillFrom(*m_altPage->lowerGrid(), HeaderStrip::FirstSectionSorts);
+    m_ownPage->upperStrip()->fill();
+    m_ownPage->lowerStrip()->fill();
+    m_altPage->upperStrip()->fill();
+    m_altPage->lowerStrip()->fill();
 }
 
 void TMonstersForm::reloadBand(int band)
@@ -334,7 +334,3 @@ void TMonstersForm::DBGrid4CellClick() { jumpToMonster(*m_altSpoils); }
 void TMonstersForm::DBGrid5DblClick() { m_pages->setCurrentIndex(0); }
 void TMonstersForm::DBGrid4DblClick() { m_pages->setCurrentIndex(0); }
 
-void TMonstersForm::HeaderControl1SectionClick(int section) { m_ownPage->upperStrip()->sortBy(*m_drops, section); }
-void TMonstersForm::HeaderControl2SectionClick(int section) { m_ownPage->lowerStrip()->sortBy(*m_spoils, section); }
-void TMonstersForm::HeaderControl3SectionClick(int section) { m_altPage->upperStrip()->sortBy(*m_altDrops, section); }
-void TMonstersForm::HeaderControl4SectionClick(int section) { m_altPage->lowerStrip()->sortBy(*m_altSpoils, section); }

@@ -201,6 +201,7 @@ void TWeaponForm::buildPages(const QString& exeFolder)
     m_weaponGrid->setColumns(weaponColumns());
     m_weaponGrid->setIconColumn(0, exeFolder);
     m_weaponGrid->setDataset(*m_weapons);
+    m_weaponStrip->setGrid(m_weaponGrid, HeaderStrip::IgnoreIconSection);
     QWidget* items = page(m_pages, {m_weaponStrip, m_weaponGrid});
     items->setObjectName(QStringLiteral("TabSheet1"));
     m_pages->addTab(items, QStringLiteral("Items"));
@@ -211,6 +212,7 @@ void TWeaponForm::buildPages(const QString& exeFolder)
     m_dropGrid = new DbGrid;
     m_dropGrid->setObjectName(QStringLiteral("DBGrid5"));
     setUpMonsterPane(*m_dropGrid, m_panes->itemDrops(), monsterPaneColumns(true, 60));
+    m_dropStrip->setGrid(m_dropGrid);
     QWidget* drops = page(m_pages, {m_dropStrip, m_dropGrid});
     drops->setObjectName(QStringLiteral("TabSheet2"));
     m_pages->addTab(drops, QStringLiteral("Drop Info"));
@@ -243,10 +245,6 @@ void TWeaponForm::connectHandlers()
     connect(m_dropGrid, &DbGrid::dblClick, this, guardedSlot([this] { DBGrid5DblClick(); }));
     connect(m_ingredients->dropGrid(), &DbGrid::dblClick, this, guardedSlot([this] { DBGrid3DblClick(); }));
     connect(m_ingredients->spoilGrid(), &DbGrid::dblClick, this, guardedSlot([this] { DBGrid4DblClick(); }));
-    connect(m_weaponStrip, &HeaderStrip::sectionClicked, this, guardedSlot([this](int section) { HeaderControl1SectionClick(section); }));
-    connect(m_dropStrip, &HeaderStrip::sectionClicked, this, guardedSlot([this](int section) { HeaderControl2SectionClick(section); }));
-    connect(m_ingredients->dropStrip(), &HeaderStrip::sectionClicked, this, guardedSlot([this](int section) { HeaderControl3SectionClick(section); }));
-    connect(m_ingredients->spoilStrip(), &HeaderStrip::sectionClicked, this, guardedSlot([this](int section) { HeaderControl4SectionClick(section); }));
 }
 
 void TWeaponForm::openQueries()
@@ -264,10 +262,9 @@ void TWeaponForm::openQueries()
 void TWeaponForm::FormCreate()
 {
     consumeItemRequest(m_host, *m_weapons, QStringLiteral("id"));
-    m_weaponStrip->fillFrom(*m_weaponGrid, HeaderStrip::IgnoreIconSection);
-    m_dropStrip->fillFrom(*m_dropGrid);
-    m_ingredients->dropStrip()->fillFrom(*m_ingredients->dropGrid());
-    m_ingredients->spoilStrip()->fillFrom(*m_ingredients->spoilGrid());
+    m_weaponStrip->fill();
+    m_dropStrip->fill();
+    m_ingredients->fillStrips();
 }
 
 void TWeaponForm::DBLookupComboBox1Click() { applyTypeFilter(*m_weapons, kTypePrefix, m_typeList->text()); }
@@ -287,17 +284,3 @@ void TWeaponForm::DBGrid5DblClick() { openMonsterFrom(m_host, m_panes->itemDrops
 void TWeaponForm::DBGrid3DblClick() { openMonsterFrom(m_host, m_panes->ingredientDrops()); }
 
 void TWeaponForm::DBGrid4DblClick() { openMonsterFrom(m_host, m_panes->ingredientSpoils()); }
-
-void TWeaponForm::HeaderControl1SectionClick(int section) { m_weaponStrip->sortBy(*m_weapons, section); }
-
-void TWeaponForm::HeaderControl2SectionClick(int section) { m_dropStrip->sortBy(m_panes->itemDrops(), section); }
-
-void TWeaponForm::HeaderControl3SectionClick(int section)
-{
-    m_ingredients->dropStrip()->sortBy(m_panes->ingredientDrops(), section);
-}
-
-void TWeaponForm::HeaderControl4SectionClick(int section)
-{
-    m_ingredients->spoilStrip()->sortBy(m_panes->ingredientSpoils(), section);
-}

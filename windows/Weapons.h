@@ -50,10 +50,6 @@ private:
     void DBGrid5DblClick();
     void DBGrid3DblClick();
     void DBGrid4DblClick();
-    void HeaderControl1SectionClick(int section);
-    void HeaderControl2SectionClick(int section);
-    void HeaderControl3SectionClick(int section);
-    void HeaderControl4SectionClick(int section);
 
     NavigationHost& m_host;
 
