@@ -58,18 +58,11 @@ void ItemCatalog::connectHandlers()
     connect(m_layout->listGrid(), &DbGrid::dblClick, this, guardedSlot([this] { DBGrid1DblClick(); }));
 
     // Every monster pane opens the monster under its current row.
-    const StripGridPage* drops = m_layout->dropPage();
-    connectSource(drops->grid(), m_panes->itemDrops());
+    opensMonsterOnDoubleClick(*m_layout->dropPage()->grid(), m_host);
     if (const StripGridPage* spoils = m_layout->spoilPage())
-        connectSource(spoils->grid(), *m_panes->itemSpoils());
-    const IngredientsPage* ingredients = m_layout->ingredients();
-    connectSource(ingredients->dropGrid(), m_panes->ingredientDrops());
-    connectSource(ingredients->spoilGrid(), m_panes->ingredientSpoils());
-}
-
-void ItemCatalog::connectSource(DbGrid* grid, Dataset& dataset)
-{
-    connect(grid, &DbGrid::dblClick, this, guardedSlot([this, &dataset] { openMonsterFrom(m_host, dataset); }));
+        opensMonsterOnDoubleClick(*spoils->grid(), m_host);
+    opensMonsterOnDoubleClick(*m_layout->ingredients()->dropGrid(), m_host);
+    opensMonsterOnDoubleClick(*m_layout->ingredients()->spoilGrid(), m_host);
 }
 
 // --- handlers ------------------------------------------------------------------------------------

@@ -56,7 +56,6 @@ public:
 
 private:
     void connectHandlers();
-    void connectSource(DbGrid* grid, Dataset& dataset);
 
     // Handlers.
     void DBGrid1DblClick();

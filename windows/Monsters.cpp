@@ -248,8 +248,8 @@ void TMonstersForm::connectHandlers()
 {
     connect(m_search, &QLineEdit::textChanged, this, guardedSlot([this] { Edit1Change(); }));
     m_monsterQuery->setAfterScroll([this] { MonsterQueryAfterScroll(); });
-    connect(m_ownPage->upperGrid(), &DbGrid::dblClick, this, guardedSlot([this] { ViewItemDetail1Click(); }));
-    connect(m_ownPage->lowerGrid(), &DbGrid::dblClick, this, guardedSlot([this] { ViewItemDetail2Click(); }));
+    opensItemOnDoubleClick(*m_ownPage->upperGrid(), m_host);
+    opensItemOnDoubleClick(*m_ownPage->lowerGrid(), m_host);
     connect(m_altPage->upperGrid(), &DbGrid::cellClick, this, guardedSlot([this] { DBGrid5CellClick(); }));
     connect(m_altPage->lowerGrid(), &DbGrid::cellClick, this, guardedSlot([this] { DBGrid4CellClick(); }));
     connect(m_altPage->upperGrid(), &DbGrid::dblClick, this, guardedSlot([this] { DBGrid5DblClick(); }));

@@ -242,9 +242,9 @@ void TWeaponForm::connectHandlers()
     connect(m_search, &QLineEdit::textChanged, this, guardedSlot([this] { Edit1Change(); }));
     connect(m_clear, &QPushButton::clicked, this, guardedSlot([this] { Button1Click(); }));
     connect(m_weaponGrid, &DbGrid::dblClick, this, guardedSlot([this] { DBGrid1DblClick(); }));
-    connect(m_dropGrid, &DbGrid::dblClick, this, guardedSlot([this] { DBGrid5DblClick(); }));
-    connect(m_ingredients->dropGrid(), &DbGrid::dblClick, this, guardedSlot([this] { DBGrid3DblClick(); }));
-    connect(m_ingredients->spoilGrid(), &DbGrid::dblClick, this, guardedSlot([this] { DBGrid4DblClick(); }));
+    opensMonsterOnDoubleClick(*m_dropGrid, m_host);
+    opensMonsterOnDoubleClick(*m_ingredients->dropGrid(), m_host);
+    opensMonsterOnDoubleClick(*m_ingredients->spoilGrid(), m_host);
 }
 
 void TWeaponForm::openQueries()
@@ -278,9 +278,3 @@ void TWeaponForm::DBGrid1DblClick() { m_pages->setCurrentIndex(1); }
 void TWeaponForm::QueryWeaponsAfterScroll() { m_panes->showItem(m_weapons->asText(QStringLiteral("id"))); }
 
 void TWeaponForm::ReciepeQueryAfterScroll() { m_panes->showIngredient(); }
-
-void TWeaponForm::DBGrid5DblClick() { openMonsterFrom(m_host, m_panes->itemDrops()); }
-
-void TWeaponForm::DBGrid3DblClick() { openMonsterFrom(m_host, m_panes->ingredientDrops()); }
-
-void TWeaponForm::DBGrid4DblClick() { openMonsterFrom(m_host, m_panes->ingredientSpoils()); }

@@ -47,9 +47,6 @@ private:
     void DBGrid1DblClick();
     void QueryWeaponsAfterScroll();
     void ReciepeQueryAfterScroll();
-    void DBGrid5DblClick();
-    void DBGrid3DblClick();
-    void DBGrid4DblClick();
 
     NavigationHost& m_host;
 
