@@ -1,12 +1,14 @@
-#include "browse/HandlerGuard.h"
 #include "panes/ItemCatalog.h"
 
 #include "browse/DbGrid.h"
+#include "browse/HandlerGuard.h"
 #include "browse/NamedQuery.h"
 #include "browse/StripGridPage.h"
 #include "data/Dataset.h"
 #include "panes/LocateRequests.h"
 #include "panes/NavigationHost.h"
+
+#include <utility>
 
 ItemCatalog::ItemCatalog(NavigationHost& host, Connection& connection, const ItemCatalogDefinition& definition,
                          QWidget& form)
@@ -14,7 +16,8 @@ ItemCatalog::ItemCatalog(NavigationHost& host, Connection& connection, const Ite
       m_host(host),
       m_typeField(definition.typeField),
       m_typePrefix(definition.typePrefix),
-      m_keyField(definition.keyField)
+      m_keyField(definition.keyField),
+      m_ingredientSpoilsFirst(definition.ingredientSpoilsFirst)
 {
     m_list = namedQuery(connection, definition.listName, definition.listSql, this);
     m_types = namedQuery(connection, definition.typeName, definition.typeSql, this);
@@ -36,8 +39,12 @@ void ItemCatalog::open()
     m_list->open();
     m_types->open();
     m_layout->bars().bindList(*m_list, *m_types, m_typeField, m_typePrefix, m_keyField);
+    Dataset* ingredientDrops = &m_panes->ingredientDrops();
+    Dataset* ingredientSpoils = &m_panes->ingredientSpoils();
+    if (m_ingredientSpoilsFirst)
+        std::swap(ingredientDrops, ingredientSpoils);
     m_panes->open({&m_panes->itemDrops(), m_panes->itemSpoils(), &m_panes->ingredients(), &m_panes->recipeInfo(),
-                   &m_panes->ingredientDrops(), &m_panes->ingredientSpoils()});
+                   ingredientDrops, ingredientSpoils});
 }
 
 void ItemCatalog::formCreate()

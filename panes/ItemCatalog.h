@@ -1,5 +1,5 @@
 #pragma once
-// What the item catalogue windows (armor, accessories, misc items) share beyond their values:
+// What the item catalogue windows (weapons, armor, accessories, misc items) share beyond their values:
 // the list query, its type query and the detail panes, the layout, and the handlers of the
 // double-clicks and the after-scroll cascade (tool bars and header strips bring their own).
 // A window gives its statements, columns and captions and runs FormCreate.
@@ -32,6 +32,7 @@ struct ItemCatalogDefinition {
     QString typePrefix;    ///< "body_part = ", "type = "
     QString keyField = QStringLiteral("name");   ///< quick-find field
     ItemDetailPanes::ItemSources sources = ItemDetailPanes::ItemDropsOnly;
+    bool ingredientSpoilsFirst = false;  ///< the ingredient spoils open before the ingredient drops
 };
 
 class ItemCatalog : public QObject {
@@ -66,6 +67,7 @@ private:
     QString m_typeField;
     QString m_typePrefix;
     QString m_keyField;
+    bool m_ingredientSpoilsFirst;
     Dataset* m_list;
     Dataset* m_types;
     ItemDetailPanes* m_panes;

@@ -66,8 +66,12 @@ TSetsForm::TSetsForm(NavigationHost&, TDBModule& db, QWidget* parent, const QStr
     m_details = namedQuery(db.ADOConnection1, QStringLiteral("SetsDetails"), setsDetailsSql(), this);
     m_types = namedQuery(db.ADOConnection1, QStringLiteral("QueryType"), setTypeSql(), this);
 
-    m_bars = std::make_unique<BrowseToolBars>(
-        TypeBarOptions{QStringLiteral("Set Type"), 0, 158, uiFont(kSansSerif, 13), true}, this);
+    TypeBarOptions bars;
+    bars.label = QStringLiteral("Set Type");
+    bars.listWidth = 158;
+    bars.listFont = uiFont(kSansSerif, 13);
+    bars.dropDownRightAligned = true;
+    m_bars = std::make_unique<BrowseToolBars>(bars, this);
     buildGrids(exeFolder);
 
     m_sets->setAfterScroll([this] { SetsNameAfterScroll(); });

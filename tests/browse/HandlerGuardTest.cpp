@@ -136,7 +136,9 @@ void HandlerGuardTest::failingAfterScrollFromSearchAndNavigatorIsReportedOnce()
 {
     auto kinds = m_db->query(QStringLiteral("SELECT DISTINCT kind FROM things ORDER BY kind"));
     QWidget window;
-    BrowseToolBars bars(TypeBarOptions{QStringLiteral("Kind")}, &window);
+    TypeBarOptions options;
+    options.label = QStringLiteral("Kind");
+    BrowseToolBars bars(options, &window);
     bars.bindList(*m_things, *kinds, QStringLiteral("kind"), QStringLiteral("kind = "), QStringLiteral("name"));
     window.show();
     failOn(QStringLiteral("Broad"));
