@@ -7,6 +7,7 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QWheelEvent>
 
@@ -48,6 +49,10 @@ DbGrid::DbGrid(QWidget* parent) : QTableView(parent), m_model(new DatasetModel(t
 
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             guardedSlot([this](const QModelIndex& current, const QModelIndex&) { currentRowMoved(current); }));
+    connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        if (m_popupMenu)
+            m_popupMenu->popup(viewport()->mapToGlobal(at));
+    });
     connect(this, &QAbstractItemView::clicked, this,
             [this](const QModelIndex& index) { emit cellClick(index.row(), index.column()); });
 }
@@ -165,6 +170,12 @@ void DbGrid::currentRowMoved(const QModelIndex& current)
     // A failed move (its after-scroll threw) is reported; the grid shows where the dataset stands.
     if (!moved)
         followDataset();
+}
+
+void DbGrid::setPopupMenu(QMenu* menu)
+{
+    m_popupMenu = menu;
+    setContextMenuPolicy(menu ? Qt::CustomContextMenu : Qt::DefaultContextMenu);
 }
 
 void DbGrid::mouseDoubleClickEvent(QMouseEvent* event)

@@ -5,12 +5,14 @@
 
 #include "browse/GridColumn.h"
 
+#include <QPointer>
 #include <QTableView>
 #include <QVector>
 
 class Dataset;
 class DatasetModel;
 class IconCellDelegate;
+class QMenu;
 
 class DbGrid : public QTableView {
     Q_OBJECT
@@ -46,6 +48,9 @@ public:
     /// -1 when the grid has no icon column.
     int iconColumn() const;
 
+    /// Shows this menu (not owned) where the user right-clicks; nullptr shows none.
+    void setPopupMenu(QMenu* menu);
+
     /// Row height that shows the base font's text, and whole 32x32 pictures in icon grids.
     static int rowHeightFor(const QFont& baseFont, bool hasIconColumn);
 
@@ -67,6 +72,7 @@ private:
     DatasetModel* m_model;
     Dataset* m_dataset = nullptr;
     IconCellDelegate* m_iconDelegate = nullptr;
+    QPointer<QMenu> m_popupMenu;
     QFont m_baseFont;
     QString m_hint;
     bool m_syncing = false;

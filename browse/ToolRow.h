@@ -3,13 +3,12 @@
 // fixed height, never movable. Windows declare their bars with it instead of building them.
 
 #include <QString>
+#include <QToolBar>
 
 class Dataset;
 class DbLabel;
 class QFont;
 class QLabel;
-class QToolBar;
-class QWidget;
 
 /// Font of the tool bars' captions: Tahoma 13 bold.
 QFont toolCaptionFont();

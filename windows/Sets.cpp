@@ -2,6 +2,7 @@
 
 #include "browse/BrowseToolBars.h"
 #include "browse/DbGrid.h"
+#include "browse/GridSetup.h"
 #include "browse/HandlerGuard.h"
 #include "browse/NamedQuery.h"
 #include "browse/NameSearch.h"
@@ -17,19 +18,6 @@
 
 namespace {
 constexpr int kPieceGridHeight = 182;
-
-// A grid with its own title row (Tahoma 13 bold) whose base font sets the row height.
-DbGrid* titledGrid(const char* name, const QFont& baseFont, const QVector<GridColumn>& columns, QWidget* parent)
-{
-    auto* grid = new DbGrid(parent);
-    grid->setObjectName(QLatin1String(name));
-    grid->setFont(baseFont);
-    grid->setBaseFont(baseFont);
-    grid->setTitleRow(true);
-    grid->setTitleFont(uiFont(kTahoma, 13, true));
-    grid->setColumns(columns);
-    return grid;
-}
 
 QVector<GridColumn> setColumns()
 {
@@ -118,14 +106,14 @@ void TSetsForm::buildGrids(const QString& exeFolder)
     splitter->setChildrenCollapsible(false);
     layout->addWidget(splitter, 1);
 
-    m_setGrid = titledGrid("DBGrid3", uiFont(kSansSerif, 17), setColumns(), splitter);
+    m_setGrid = titledGrid(QStringLiteral("DBGrid3"), uiFont(kSansSerif, 17), setColumns(), splitter);
     m_setGrid->setRowSelect(true);
     // Tab moves between cells of the grid instead of leaving it.
     m_setGrid->setTabKeyNavigation(true);
     m_setGrid->setDataset(*m_sets);
 
     // The 27-pixel base font makes the rows tall enough for the icons.
-    m_pieceGrid = titledGrid("DBGrid1", uiFont(kSansSerif, 27), pieceColumns(), splitter);
+    m_pieceGrid = titledGrid(QStringLiteral("DBGrid1"), uiFont(kSansSerif, 27), pieceColumns(), splitter);
     m_pieceGrid->setFont(uiFont(kSansSerif, 13));
     m_pieceGrid->setColumnResize(true);
     m_pieceGrid->setRowSelect(false);
