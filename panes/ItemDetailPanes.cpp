@@ -3,9 +3,7 @@
 #include "browse/NamedQuery.h"
 #include "browse/NameSearch.h"
 #include "data/Dataset.h"
-#include "panes/SourceStatement.h"
-
-#include <QStringList>
+#include "panes/ItemDetailStatements.h"
 
 ItemDetailPanes::ItemDetailPanes(Connection& connection, ItemSources sources, QObject* parent) : QObject(parent)
 {
@@ -39,10 +37,6 @@ void ItemDetailPanes::open(const QList<Dataset*>& order)
     m_open = true;
     showItem(m_itemId);
 }
-
-bool ItemDetailPanes::isOpen() const { return m_open; }
-
-QString ItemDetailPanes::currentItem() const { return m_itemId; }
 
 QString ItemDetailPanes::detailFilter(const QString& id)
 {
@@ -84,20 +78,3 @@ void ItemDetailPanes::showIngredient()
             filterText(QStringLiteral("rate = "), m_ingredients->asText(QStringLiteral("rate")));
     refilter(*m_recipeInfo, recipe);
 }
-
-QString ItemDetailPanes::dropSourceSql() { return sourceStatement(0, QStringLiteral(" "), QString()); }
-
-QString ItemDetailPanes::spoilSourceSql() { return sourceStatement(1, QStringLiteral(" "), QString()); }
-
-QString ItemDetailPanes::ingredientSql()
-{
-    return QStringList{
-        QStringLiteral("SELECT ingredients.material, ingredients.rate, ingredients.quantity, itemnames_1.name, "
-                       "items_1.icon, items_1.id, ingredients.item_id"),
-        QStringLiteral("FROM items AS items_1 INNER JOIN (itemnames AS itemnames_1 INNER JOIN ingredients ON "
-                       "itemnames_1.id = ingredients.material) ON items_1.id = itemnames_1.id"),
-        QStringLiteral("ORDER BY ingredients.rate DESC, ingredients.quantity  ASC;"),
-    }.join(QLatin1Char('\n'));
-}
-
-QString ItemDetailPanes::recipeHeaderSql() { return QStringLiteral("SELECT * FROM recipes ORDER BY rate DESC;"); }

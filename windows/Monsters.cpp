@@ -13,7 +13,7 @@
 #include "data/Dataset.h"
 #include "data/DBModule.h"
 #include "panes/DropsSpoilsPage.h"
-#include "panes/ItemDetailPanes.h"
+#include "panes/ItemDetailStatements.h"
 #include "panes/LocateRequests.h"
 #include "panes/MapView.h"
 #include "panes/MonsterPane.h"
@@ -74,7 +74,7 @@ TMonstersForm::TMonstersForm(NavigationHost& host, TDBModule& db, QWidget* paren
         namedQuery(connection, QStringLiteral("MonsterQuery"), monsterListLines().join(QLatin1Char('\n')), this);
     m_drops = namedQuery(connection, QStringLiteral("QueryDrops"), monsterDropsSql(), this);
     m_spoils = namedQuery(connection, QStringLiteral("QuerySweep"), monsterSpoilsSql(), this);
-    m_altDrops = namedQuery(connection, QStringLiteral("AlternativeDrops"), ItemDetailPanes::dropSourceSql(), this);
+    m_altDrops = namedQuery(connection, QStringLiteral("AlternativeDrops"), dropSourceSql(), this);
     m_altSpoils = namedQuery(connection, QStringLiteral("AlternativeSpoil"), alternativeSpoilSql(), this);
     m_spawnPoints = namedQuery(connection, QStringLiteral("MobLoc"), monsterLocationSql(), this);
     m_monsterQuery->setAfterScroll([this] { MonsterQueryAfterScroll(); });

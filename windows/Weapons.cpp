@@ -3,15 +3,14 @@
 #include "browse/UiFont.h"
 #include "data/DBModule.h"
 #include "panes/ItemCatalog.h"
-
-#include <QStringList>
+#include "windows/WeaponsStatements.h"
 
 namespace {
 ItemCatalogDefinition weaponsDefinition(const QString& exeFolder)
 {
     const QFont plain = uiFont(kSansSerif, 13);
-    ItemCatalogDefinition d(QStringLiteral("QueryWeapons"), TWeaponForm::weaponsSql(), QStringLiteral("QueryType"),
-                            TWeaponForm::typeSql(), QStringLiteral("weapon_type = "));
+    ItemCatalogDefinition d(QStringLiteral("QueryWeapons"), weaponsSql(), QStringLiteral("QueryType"),
+                            weaponTypesSql(), QStringLiteral("weapon_type = "));
     d.typeField = QStringLiteral("weapon_type");
     d.ingredientSpoilsFirst = true;
     d.layout =
@@ -50,28 +49,6 @@ TWeaponForm::TWeaponForm(NavigationHost& host, TDBModule& db, QWidget* parent, c
     setObjectName(QStringLiteral("WeaponForm"));
     m_catalog->open();
     FormCreate();
-}
-
-QString TWeaponForm::weaponsSql()
-{
-    return QStringList{
-        QStringLiteral("SELECT weapons.crystal_type, weapons.weapon_type, weapons.crystal_count,"),
-        QStringLiteral("weapons.hands, weapons.physical_damage, weapons.magical_damage, weapons.soulshot_count,"),
-        QStringLiteral("weapons.spiritshot_count, weapons.attack_speed, weapons.mp_consume,"),
-        QStringLiteral("items.weight, items.price, items.id, items.icon, itemnames.name, itemnames.description"),
-        QStringLiteral("FROM weapons, items, itemnames"),
-        QStringLiteral("WHERE  items.icon NOT LIKE '%pet%'"),
-        QStringLiteral("AND weapons.weapon_type NOT LIKE 'Shields'"),
-        QStringLiteral("AND items.id = weapons.id"),
-        QStringLiteral("AND itemnames.id  = items.id"),
-        QStringLiteral("ORDER BY weapons.hands, weapons.physical_damage"),
-    }.join(QLatin1Char('\n'));
-}
-
-QString TWeaponForm::typeSql()
-{
-    return QStringLiteral("SELECT DISTINCT(weapons.weapon_type) FROM weapons WHERE weapons.weapon_type NOT LIKE "
-                          "'Shields' ORDER BY weapons.weapon_type");
 }
 
 // --- handlers ------------------------------------------------------------------------------------

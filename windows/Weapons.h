@@ -18,10 +18,6 @@ public:
     /// empty means the running executable's folder.
     TWeaponForm(NavigationHost& host, TDBModule& db, QWidget* parent = nullptr, const QString& exeFolder = QString());
 
-    /// The ten lines of the weapon list's statement, joined by line breaks.
-    static QString weaponsSql();
-    static QString typeSql();
-
 private:
     void FormCreate();
 
