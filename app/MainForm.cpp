@@ -76,6 +76,10 @@ TMainForm::~TMainForm()
     qApp->removeEventFilter(m_guard);
     qApp->removeEventFilter(m_wheel);
     destroyChildWindows();
+    // A child window closed but not yet deleted goes with the frame's widgets, after the frame
+    // itself is gone: it must not report back to it.
+    for (QMdiSubWindow* child : m_clientArea->findChildren<QMdiSubWindow*>())
+        disconnect(child, nullptr, this, nullptr);
 }
 
 void TMainForm::buildPanel()

@@ -49,6 +49,4 @@ void BrowseToolBars::bindList(Dataset& list, Dataset& types, const QString& type
 }
 
 QToolBar* BrowseToolBars::typeBar() const { return m_typeRow.bar(); }
-DbNavigator* BrowseToolBars::navigator() const { return m_navigator; }
 QToolBar* BrowseToolBars::findBar() const { return m_find->bar(); }
-QLineEdit* BrowseToolBars::search() const { return m_find->search(); }

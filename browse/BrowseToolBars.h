@@ -40,9 +40,7 @@ public:
                   const QString& keyField);
 
     QToolBar* typeBar() const;           ///< ToolBar1
-    DbNavigator* navigator() const;      ///< DBNavigator1
     QToolBar* findBar() const;           ///< ToolBar2
-    QLineEdit* search() const;           ///< Edit1
 
 private:
     ToolRow m_typeRow;

@@ -71,8 +71,6 @@ void DbGrid::setDataset(Dataset& dataset)
 
 Dataset* DbGrid::dataset() const { return m_dataset; }
 
-DatasetModel* DbGrid::datasetModel() const { return m_model; }
-
 void DbGrid::setColumns(const QVector<GridColumn>& columns)
 {
     m_model->setColumns(columns);
@@ -106,15 +104,12 @@ void DbGrid::setBaseFont(const QFont& font)
 
 void DbGrid::setHint(const QString& hint)
 {
-    m_hint = hint;
     // Cells have no hints of their own, so tooltip and status tip come from the viewport.
     setToolTip(hint);
     setStatusTip(hint);
     viewport()->setToolTip(hint);
     viewport()->setStatusTip(hint);
 }
-
-QString DbGrid::hint() const { return m_hint; }
 
 void DbGrid::setIconColumn(int column, const QString& exeFolder)
 {
@@ -124,7 +119,6 @@ void DbGrid::setIconColumn(int column, const QString& exeFolder)
     applyRowHeight();
 }
 
-int DbGrid::iconColumn() const { return m_iconDelegate ? m_iconDelegate->iconColumn() : -1; }
 
 int DbGrid::rowHeightFor(const QFont& baseFont, bool hasIconColumn)
 {

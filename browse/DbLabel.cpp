@@ -26,8 +26,6 @@ void DbLabel::bind(Dataset& dataset, const QString& field)
     refresh();
 }
 
-QString DbLabel::field() const { return m_field; }
-
 void DbLabel::refresh()
 {
     const bool hasRow = m_dataset && m_dataset->isOpen() && !m_dataset->isEmpty();

@@ -2,6 +2,7 @@
 // A label showing one field of a dataset's current row, red and bold, sized to its text.
 
 #include <QLabel>
+#include <QPointer>
 
 class Dataset;
 
@@ -10,14 +11,14 @@ class DbLabel : public QLabel {
 public:
     explicit DbLabel(QWidget* parent = nullptr);
 
-    /// Follows this field of the dataset (not owned); empty when the dataset has no current row.
+    /// Follows this field of the dataset (not owned); empty when the dataset has no current row
+    /// or is gone.
     void bind(Dataset& dataset, const QString& field);
-    QString field() const;
 
 private:
     void refresh();
 
-    Dataset* m_dataset = nullptr;
+    QPointer<Dataset> m_dataset;
     QString m_field;
     QMetaObject::Connection m_rowsConnection;
     QMetaObject::Connection m_currentConnection;

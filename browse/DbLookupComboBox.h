@@ -3,6 +3,7 @@
 // entry shown; picking an entry emits picked().
 
 #include <QComboBox>
+#include <QPointer>
 
 class Dataset;
 
@@ -11,7 +12,8 @@ class DbLookupComboBox : public QComboBox {
 public:
     explicit DbLookupComboBox(QWidget* parent = nullptr);
 
-    /// Lists the field's values of the dataset's rows (not owned); refills when its rows change.
+    /// Lists the field's values of the dataset's rows (not owned); refills when its rows change,
+    /// and empties once the dataset is gone.
     void setListSource(Dataset& dataset, const QString& field);
     /// The displayed text of the chosen entry; empty while none is chosen.
     QString text() const;
@@ -27,7 +29,7 @@ signals:
 private:
     void refill();
 
-    Dataset* m_dataset = nullptr;
+    QPointer<Dataset> m_dataset;
     QString m_field;
     bool m_rightAligned = false;
     QMetaObject::Connection m_rowsConnection;

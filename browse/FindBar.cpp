@@ -54,10 +54,10 @@ void FindBar::bind(Dataset& list, const QString& keyField)
     QObject::connect(m_clear, &QPushButton::clicked, m_clear, guardedSlot([target, search] {
                          if (target)
                              clearSearch(*search, *target);
+                         else
+                             search->clear();
                      }));
 }
 
 ToolRow& FindBar::row() { return m_row; }
 QToolBar* FindBar::bar() const { return m_row.bar(); }
-QLineEdit* FindBar::search() const { return m_search; }
-QPushButton* FindBar::clear() const { return m_clear; }

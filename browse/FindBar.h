@@ -32,11 +32,9 @@ public:
 
     ToolRow& row();  ///< to append more controls after "clear"
     QToolBar* bar() const;
-    QLineEdit* search() const;  ///< Edit1
-    QPushButton* clear() const; ///< Button1
 
 private:
     ToolRow m_row;
-    QLineEdit* m_search;
-    QPushButton* m_clear;
+    QLineEdit* m_search;   // Edit1
+    QPushButton* m_clear;  // Button1
 };

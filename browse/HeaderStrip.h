@@ -29,9 +29,6 @@ public:
     /// its width + 3 for section 0 and + 1 for the others, fixed.
     void fill();
 
-    /// The dataset field under a section; empty when there is none.
-    QString sortKey(int section) const;
-
     /// The sort text that follows the current one for a click on field's heading.
     static QString nextSortText(const QString& current, const QString& field);
 
@@ -39,6 +36,8 @@ public:
 
 private:
     void sortGrid(int section);
+    /// The dataset field under a section; empty when there is none.
+    QString sortKey(int section) const;
 
     QStandardItemModel* m_sections;
     QPointer<DbGrid> m_grid;

@@ -9,6 +9,9 @@
 class DbGrid;
 class QLabel;
 
+/// The blue Tahoma 13 bold caption above a pane's strip.
+QLabel* paneCaption(const QString& text, QWidget* parent);
+
 class StripGridPage : public QWidget {
     Q_OBJECT
 public:
@@ -19,10 +22,8 @@ public:
 
     HeaderStrip* strip() const;
     DbGrid* grid() const;
-    QLabel* caption() const;  ///< null when there is no caption
 
 private:
-    QLabel* m_caption = nullptr;
     HeaderStrip* m_strip;
     DbGrid* m_grid;
 };

@@ -26,14 +26,6 @@ ItemCatalog::ItemCatalog(NavigationHost& host, Connection& connection, const Ite
     connectHandlers();
 }
 
-ItemCatalog::~ItemCatalog()
-{
-    // The views go before the datasets they show; the cascade must not run into a half-gone window.
-    m_layout->releaseViews();
-    m_list->setAfterScroll({});
-    m_panes->ingredients().setAfterScroll({});
-}
-
 void ItemCatalog::open()
 {
     m_list->open();
@@ -52,11 +44,6 @@ void ItemCatalog::formCreate()
     consumeItemRequest(m_host, *m_list, QStringLiteral("id"));
     m_layout->fillStrips();
 }
-
-Dataset& ItemCatalog::list() const { return *m_list; }
-Dataset& ItemCatalog::types() const { return *m_types; }
-ItemDetailPanes& ItemCatalog::panes() const { return *m_panes; }
-const ItemCatalogLayout& ItemCatalog::layout() const { return *m_layout; }
 
 void ItemCatalog::connectHandlers()
 {

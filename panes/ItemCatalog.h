@@ -41,7 +41,6 @@ public:
     /// Builds the window's datasets (owned) over connection and its components into form, and
     /// connects the handlers. Nothing is opened yet.
     ItemCatalog(NavigationHost& host, Connection& connection, const ItemCatalogDefinition& definition, QWidget& form);
-    ~ItemCatalog() override;
 
     /// Opens the queries in the window's declared order: the list, the type query, then the
     /// detail queries (drops, [item spoils,] ingredients, recipe header, ingredient drops and
@@ -49,11 +48,6 @@ public:
     void open();
     /// FormCreate: consumes the item request on the list's "id", then fills the header strips.
     void formCreate();
-
-    Dataset& list() const;
-    Dataset& types() const;
-    ItemDetailPanes& panes() const;
-    const ItemCatalogLayout& layout() const;
 
 private:
     void connectHandlers();

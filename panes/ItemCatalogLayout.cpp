@@ -89,7 +89,6 @@ ItemCatalogLayout::ItemCatalogLayout(const ItemCatalogOptions& options, Dataset&
 
     m_ingredients = new IngredientsPage(panes, options.ingredients, m_pages);
     m_ingredients->setObjectName(QStringLiteral("TabSheet3"));
-    m_ingredients->toolBar()->setObjectName(QStringLiteral("ToolBar3"));
     m_ingredients->ingredientGrid()->setObjectName(QStringLiteral("DBGrid2"));
     m_ingredients->dropStrip()->setObjectName(QStringLiteral("HeaderControl3"));
     m_ingredients->dropGrid()->setObjectName(QStringLiteral("DBGrid3"));
@@ -131,16 +130,7 @@ void ItemCatalogLayout::fillStrips()
 
 void ItemCatalogLayout::showSources() { m_pages->setCurrentIndex(1); }
 
-void ItemCatalogLayout::releaseViews()
-{
-    delete m_pages;
-    m_pages = nullptr;
-    delete m_bars->typeBar();
-    delete m_bars->findBar();
-}
-
 BrowseToolBars& ItemCatalogLayout::bars() const { return *m_bars; }
-QTabWidget* ItemCatalogLayout::pages() const { return m_pages; }
 DbGrid* ItemCatalogLayout::listGrid() const { return m_listGrid; }
 HeaderStrip* ItemCatalogLayout::listStrip() const { return m_listStrip; }
 StripGridPage* ItemCatalogLayout::dropPage() const { return m_dropPage; }

@@ -17,5 +17,5 @@ QVector<GridColumn> monsterPaneColumns(bool withItemName, int chanceWidth)
 
 void setUpMonsterPane(DbGrid& grid, Dataset& dataset, const QVector<GridColumn>& columns)
 {
-    setUpStripGrid(grid, dataset, columns, uiFont(kSansSerif, 13), QString::fromLatin1(kMonsterPaneHint));
+    setUpStripGrid(grid, dataset, columns, uiFont(kSansSerif, 13), QStringLiteral("Dbl-click to view monster info"));
 }

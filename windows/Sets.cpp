@@ -9,10 +9,10 @@
 #include "browse/UiFont.h"
 #include "data/Dataset.h"
 #include "data/DBModule.h"
+#include "windows/SetsStatements.h"
 
 #include <QEvent>
 #include <QSplitter>
-#include <QStringList>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -50,9 +50,9 @@ TSetsForm::TSetsForm(NavigationHost&, TDBModule& db, QWidget* parent, const QStr
     setFont(uiFont(kSansSerif, 11));
     resize(696, 464);
 
-    m_sets = namedTable(db.ADOConnection1, QStringLiteral("SetsName"), QStringLiteral("sets"), this);
-    m_details = namedQuery(db.ADOConnection1, QStringLiteral("SetsDetails"), setsDetailsSql(), this);
-    m_types = namedQuery(db.ADOConnection1, QStringLiteral("QueryType"), setTypeSql(), this);
+    m_sets = namedTable(db.ADOConnection1, QStringLiteral("SetsName"), setsTable(), this);
+    m_details = namedQuery(db.ADOConnection1, QStringLiteral("SetsDetails"), setPiecesSql(), this);
+    m_types = namedQuery(db.ADOConnection1, QStringLiteral("QueryType"), setTypesSql(), this);
 
     TypeBarOptions bars;
     bars.label = QStringLiteral("Set Type");
@@ -69,29 +69,6 @@ TSetsForm::TSetsForm(NavigationHost&, TDBModule& db, QWidget* parent, const QStr
     m_types->open();
     m_bars->bindList(*m_sets, *m_types, QStringLiteral("type"), QStringLiteral("type = "), QStringLiteral("name"));
 }
-
-TSetsForm::~TSetsForm()
-{
-    // The views go before the datasets they show.
-    m_setGrid->removeEventFilter(this);
-    m_sets->setAfterScroll({});
-    delete m_bars->typeBar();
-    delete m_bars->findBar();
-    delete m_setGrid->parentWidget();
-}
-
-QString TSetsForm::setsDetailsSql()
-{
-    return QStringList{
-        QStringLiteral("SELECT S.item_id, S.set_id, I.id, I.icon, I.price, N.id, N.name, A.*"),
-        QStringLiteral("FROM setitems AS S, items AS I, itemnames AS N, armor AS A"),
-        QStringLiteral("WHERE I.id = S.item_id"),
-        QStringLiteral("AND N.id = I.id"),
-        QStringLiteral("AND A.id=I.id"),
-    }.join(QLatin1Char('\n'));
-}
-
-QString TSetsForm::setTypeSql() { return QStringLiteral("SELECT DISTINCT type FROM sets"); }
 
 void TSetsForm::buildGrids(const QString& exeFolder)
 {

@@ -144,21 +144,23 @@ void HandlerGuardTest::failingAfterScrollFromSearchAndNavigatorIsReportedOnce()
     failOn(QStringLiteral("Broad"));
 
     // Each keystroke's search lands on the failing row again: one report per keystroke.
-    QTest::keyClicks(bars.search(), QStringLiteral("b"));
+    auto* search = bars.findBar()->findChild<QLineEdit*>(QStringLiteral("Edit1"));
+    auto* navigator = bars.typeBar()->findChild<DbNavigator*>();
+    QTest::keyClicks(search, QStringLiteral("b"));
     QCOMPARE(g_reports, QStringList{"disk I/O error while reading Broad"});
-    QTest::keyClicks(bars.search(), QStringLiteral("r"));
+    QTest::keyClicks(search, QStringLiteral("r"));
     QCOMPARE(g_reports.size(), 2);
     QCOMPARE(m_things->asText(QStringLiteral("name")), QStringLiteral("Broad Axe"));
-    QCOMPARE(bars.search()->text(), QStringLiteral("br"));
+    QCOMPARE(search->text(), QStringLiteral("br"));
 
     // The navigator's step onto the failing row: reported once, the buttons follow the row.
     m_things->first();
     m_things->moveTo(2);
-    QTest::mouseClick(bars.navigator()->button(DbNavigator::Next), Qt::LeftButton);
+    QTest::mouseClick(navigator->button(DbNavigator::Next), Qt::LeftButton);
     QCOMPARE(g_reports.size(), 3);
     QCOMPARE(m_things->recNo(), 3);
-    QVERIFY(bars.navigator()->button(DbNavigator::Prior)->isEnabled());
-    QTest::mouseClick(bars.navigator()->button(DbNavigator::Last), Qt::LeftButton);
+    QVERIFY(navigator->button(DbNavigator::Prior)->isEnabled());
+    QTest::mouseClick(navigator->button(DbNavigator::Last), Qt::LeftButton);
     QCOMPARE(m_things->recNo(), 6);
     QCOMPARE(g_reports.size(), 3);
 }
