@@ -2,16 +2,14 @@
 // each (the list's after-scroll and the detail cascade it runs), on the database in
 // TAVRIN_BENCH_DB (a folder holding gd.mdb and images/; default: this program's folder).
 
+#include "bench/windows/BenchDatabase.h"
 #include "data/Dataset.h"
-#include "data/DBModule.h"
-#include "panes/NavigationHost.h"
 #include "windows/Accesories.h"
 #include "windows/Armor.h"
 #include "windows/Items.h"
 #include "windows/Sets.h"
 
 #include <QApplication>
-#include <QDir>
 
 #include <benchmark/benchmark.h>
 
@@ -19,28 +17,8 @@
 
 namespace {
 
-class NoHost : public NavigationHost {
-public:
-    void openWindow(WindowKind) override {}
-};
-
-QString databaseFolder()
-{
-    const QString chosen = qEnvironmentVariable("TAVRIN_BENCH_DB");
-    const QString folder = chosen.isEmpty() ? QCoreApplication::applicationDirPath() : chosen;
-    return QDir(folder).absolutePath() + QLatin1Char('/');
-}
-
-TDBModule& module()
-{
-    static TDBModule db;
-    static bool opened = false;
-    if (!opened) {
-        db.DataModuleCreate(databaseFolder());
-        opened = true;
-    }
-    return db;
-}
+using bench::module;
+using bench::NoHost;
 
 template <typename Form> void BM_Open(benchmark::State& state)
 {
@@ -87,14 +65,3 @@ BENCHMARK_TEMPLATE(BM_SelectionChange, TArmorForm)->Unit(benchmark::kMicrosecond
 BENCHMARK_TEMPLATE(BM_SelectionChange, TAcsForm)->Unit(benchmark::kMicrosecond);
 BENCHMARK_TEMPLATE(BM_SelectionChange, TItemsForm)->Unit(benchmark::kMicrosecond);
 BENCHMARK_TEMPLATE(BM_SelectionChange, TSetsForm)->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

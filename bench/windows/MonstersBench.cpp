@@ -2,14 +2,12 @@
 // monster (its three pane re-filters) with the map page hidden and shown, on the database in
 // TAVRIN_BENCH_DB (a folder holding gd.mdb and images/; default: this program's folder).
 
+#include "bench/windows/BenchDatabase.h"
 #include "data/Dataset.h"
-#include "data/DBModule.h"
 #include "panes/MapView.h"
-#include "panes/NavigationHost.h"
 #include "windows/Monsters.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -17,28 +15,8 @@
 
 namespace {
 
-class NoHost : public NavigationHost {
-public:
-    void openWindow(WindowKind) override {}
-};
-
-QString databaseFolder()
-{
-    const QString chosen = qEnvironmentVariable("TAVRIN_BENCH_DB");
-    const QString folder = chosen.isEmpty() ? QCoreApplication::applicationDirPath() : chosen;
-    return QDir(folder).absolutePath() + QLatin1Char('/');
-}
-
-TDBModule& module()
-{
-    static TDBModule db;
-    static bool opened = false;
-    if (!opened) {
-        db.DataModuleCreate(databaseFolder());
-        opened = true;
-    }
-    return db;
-}
+using bench::module;
+using bench::NoHost;
 
 void BM_MonstersOpen(benchmark::State& state)
 {
@@ -111,14 +89,3 @@ BENCHMARK_CAPTURE(BM_MonstersBandReload, all, "Button2")->Unit(benchmark::kMilli
 BENCHMARK_CAPTURE(BM_MonstersBandReload, band_0_10, "Button4")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_MonstersSelectionChange, off_map_page, false)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_MonstersSelectionChange, on_map_page, true)->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -3,14 +3,12 @@
 // keyboard (the grid, the after-scroll cascade over the five detail queries and every grid's
 // model update), and one keystroke of the quick find.
 
+#include "bench/windows/BenchDatabase.h"
 #include "browse/DbGrid.h"
 #include "data/Dataset.h"
-#include "data/DBModule.h"
-#include "panes/NavigationHost.h"
 #include "windows/Weapons.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -18,28 +16,9 @@
 
 namespace {
 
-class NoHost : public NavigationHost {
-public:
-    void openWindow(WindowKind) override {}
-};
-
-QString databaseFolder()
-{
-    const QString chosen = qEnvironmentVariable("TAVRIN_BENCH_DB");
-    const QString folder = chosen.isEmpty() ? QCoreApplication::applicationDirPath() : chosen;
-    return QDir(folder).absolutePath() + QLatin1Char('/');
-}
-
-TDBModule& module()
-{
-    static TDBModule db;
-    static bool opened = false;
-    if (!opened) {
-        db.DataModuleCreate(databaseFolder());
-        opened = true;
-    }
-    return db;
-}
+using bench::databaseFolder;
+using bench::module;
+using bench::NoHost;
 
 void press(QWidget* target, Qt::Key key)
 {
@@ -113,14 +92,3 @@ void BM_QuickFindKeystroke(benchmark::State& state)
 BENCHMARK(BM_OpenWeapons)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SelectWeapon)->Arg(0)->Arg(1)->ArgName("paint")->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_QuickFindKeystroke)->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
