@@ -21,7 +21,7 @@ void reportError(const QString& text, const QString& details)
     box.exec();
 }
 
-void reportFailure(const std::exception& failure)
+void showFailure(const std::exception& failure)
 {
     if (const auto* db = dynamic_cast<const DbError*>(&failure)) {
         reportError(db->message(), db->details());

@@ -14,7 +14,7 @@ void reportError(const QString& text, const QString& details = QString());
 
 /// Reports a caught failure: a database failure's message with its details, any other
 /// failure's own text.
-void reportFailure(const std::exception& failure);
+void showFailure(const std::exception& failure);
 
 /// Installs a reporter (nullptr restores the error box); returns the previous one.
 ErrorReporter setErrorReporter(ErrorReporter reporter);

@@ -7,6 +7,7 @@
 #include "app/ToolPictures.h"
 #include "app/WheelTranslator.h"
 #include "app/WindowArrangement.h"
+#include "browse/HandlerGuard.h"
 
 #include <QAction>
 #include <QApplication>
@@ -75,6 +76,10 @@ TMainForm::~TMainForm()
     qApp->removeEventFilter(m_guard);
     qApp->removeEventFilter(m_wheel);
     destroyChildWindows();
+    // A child window closed but not yet deleted goes with the frame's widgets, after the frame
+    // itself is gone: it must not report back to it.
+    for (QMdiSubWindow* child : m_clientArea->findChildren<QMdiSubWindow*>())
+        disconnect(child, nullptr, this, nullptr);
 }
 
 void TMainForm::buildPanel()
@@ -99,7 +104,7 @@ QAction* TMainForm::addMenuItem(QMenu* menu, const char* name, const char* capti
     action->setObjectName(QString::fromLatin1(name));
     if (hint)
         action->setStatusTip(longHint(QString::fromLatin1(hint)));
-    connect(action, &QAction::triggered, this, handler);
+    connect(action, &QAction::triggered, this, guardedSlot([this, handler] { (this->*handler)(); }));
     menu->addAction(action);
     return action;
 }
@@ -160,7 +165,7 @@ void TMainForm::buildMenus()
         auto* buttonAction = new QAction(QIcon(toolPicture(c.picture, face)), hint, this);
         buttonAction->setToolTip(shortHint(hint));
         buttonAction->setStatusTip(longHint(hint));
-        connect(buttonAction, &QAction::triggered, this, c.handler);
+        connect(buttonAction, &QAction::triggered, this, guardedSlot([this, h = c.handler] { (this->*h)(); }));
         auto* button = new QToolButton(m_toolBar);
         button->setObjectName(QString::fromLatin1(c.button));
         button->setDefaultAction(buttonAction);
@@ -178,7 +183,7 @@ void TMainForm::buildMenus()
         item->setShortcutContext(Qt::ApplicationShortcut);
         if (c.hint)
             item->setStatusTip(longHint(QString::fromLatin1(c.hint)));
-        connect(item, &QAction::triggered, this, c.handler);
+        connect(item, &QAction::triggered, this, guardedSlot([this, h = c.handler] { (this->*h)(); }));
         m_commandKeys << keys;
         items[c.menuPlace] = item;
     }

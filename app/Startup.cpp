@@ -2,16 +2,14 @@
 
 #include "app/AboutBox.h"
 #include "app/BrowseWindowFactory.h"
-#include "app/ErrorReport.h"
 #include "app/MainForm.h"
 #include "app/ToolPictures.h"
+#include "browse/HandlerGuard.h"
 #include "data/DBModule.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QDir>
-
-#include <exception>
 
 void startTavrin(const QString& exeFolderWithSeparator)
 {
@@ -21,12 +19,8 @@ void startTavrin(const QString& exeFolderWithSeparator)
     MainForm = new TMainForm(createBrowseWindow);
     AboutBox = new TAboutBox;
     DBModule = new TDBModule;
-    // Outside the message loop no event handler catches for us; the report is the same.
-    try {
-        DBModule->DataModuleCreate(exeFolderWithSeparator);
-    } catch (const std::exception& failure) {
-        reportFailure(failure);
-    }
+    // Outside the message loop no handler of ours is around it; the report is the same.
+    guarded([&] { DBModule->DataModuleCreate(exeFolderWithSeparator); });
 }
 
 void stopTavrin()

@@ -7,16 +7,17 @@
 
 TavrinApplication::TavrinApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
-    // Handlers that guard themselves report through the same error box.
-    setFailureReport([](const QString& text) { reportError(text); });
+    // Every handler of ours reports its failures in the platform's error box.
+    setFailureReport(showFailure);
 }
 
 bool TavrinApplication::notify(QObject* receiver, QEvent* event)
 {
+    // The last net: handlers of ours catch their own failures; this catches what slips past.
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& failure) {
-        reportFailure(failure);
+        showFailure(failure);
     } catch (...) {
         reportError(QStringLiteral("An unknown failure occurred."));
     }

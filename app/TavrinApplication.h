@@ -1,6 +1,6 @@
 #pragma once
-// The application object. An exception escaping any event handler ends up here; its text is
-// shown in the error report and the program goes on with the next event.
+// The application object. It installs the error box as the report of every handler of ours,
+// which catch their own failures; notify() stays as the last net for anything that slips past.
 
 #include <QApplication>
 

@@ -2,80 +2,51 @@
 
 #include "browse/DbLookupComboBox.h"
 #include "browse/DbNavigator.h"
+#include "browse/HandlerGuard.h"
 #include "browse/NameSearch.h"
-#include "browse/QuickFindBar.h"
-#include "browse/UiFont.h"
+#include "data/Dataset.h"
 
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
+#include <QPointer>
 #include <QToolBar>
 
 namespace {
-QToolBar* toolBar(const char* name, int height, QWidget* parent)
-{
-    auto* bar = new QToolBar(parent);
-    bar->setObjectName(QLatin1String(name));
-    bar->setFixedHeight(height);
-    bar->setMovable(false);
-    // The leading 8-pixel separator of the design.
-    auto* gap = new QWidget(bar);
-    gap->setFixedWidth(8);
-    bar->addWidget(gap);
-    return bar;
-}
-
-QLabel* toolLabel(const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setFont(uiFont(kTahoma, 13, true));
-    return label;
-}
+constexpr int kLeadingGap = 8;
 }
 
 BrowseToolBars::BrowseToolBars(const TypeBarOptions& options, QWidget* parent)
+    : m_typeRow(QStringLiteral("ToolBar1"), 29, parent)
 {
-    m_typeBar = toolBar("ToolBar1", 29, parent);
-    QLabel* typeLabel = toolLabel(options.label, m_typeBar);
-    if (options.labelWidth > 0)
-        typeLabel->setFixedWidth(options.labelWidth);
-    m_typeBar->addWidget(typeLabel);
-    m_typeBar->addSeparator();
-    m_typeList = new DbLookupComboBox(m_typeBar);
+    m_typeRow.gap(kLeadingGap);
+    m_typeRow.caption(options.label)->setMinimumWidth(options.labelWidth);
+    m_typeRow.separator();
+    m_typeList = m_typeRow.add(new DbLookupComboBox(m_typeRow.bar()));
     m_typeList->setObjectName(QStringLiteral("DBLookupComboBox1"));
     m_typeList->setFixedWidth(options.listWidth);
     m_typeList->setMinimumHeight(24);
     m_typeList->setFont(options.listFont);
     m_typeList->setDropDownRightAligned(options.dropDownRightAligned);
-    m_typeBar->addWidget(m_typeList);
-    m_typeBar->addSeparator();
-    m_navigator = new DbNavigator(m_typeBar);
+    m_typeRow.separator();
+    m_navigator = m_typeRow.add(new DbNavigator(m_typeRow.bar()));
     m_navigator->setObjectName(QStringLiteral("DBNavigator1"));
-    m_typeBar->addWidget(m_navigator);
-
-    const QuickFindBar find(parent);
-    m_findBar = find.bar();
-    m_search = find.search();
-    m_clear = find.clear();
+    m_find = std::make_unique<FindBar>(options.findBar, parent);
 }
+
+BrowseToolBars::~BrowseToolBars() = default;
 
 void BrowseToolBars::bindList(Dataset& list, Dataset& types, const QString& typeField, const QString& typePrefix,
                               const QString& keyField)
 {
     m_typeList->setListSource(types, typeField);
     m_navigator->setDataset(list);
+    m_find->bind(list, keyField);
+    QPointer<Dataset> target = &list;
     DbLookupComboBox* typeList = m_typeList;
-    QLineEdit* search = m_search;
-    QObject::connect(m_typeList, &DbLookupComboBox::picked, m_typeList,
-                     [&list, typePrefix, typeList] { applyTypeFilter(list, typePrefix, typeList->text()); });
-    QObject::connect(m_search, &QLineEdit::textChanged, m_search,
-                     [&list, keyField](const QString& text) { quickFind(list, keyField, text); });
-    QObject::connect(m_clear, &QPushButton::clicked, m_clear, [&list, search] { clearSearch(*search, list); });
+    QObject::connect(m_typeList, &DbLookupComboBox::picked, m_typeList, guardedSlot([target, typePrefix, typeList] {
+                         if (target)
+                             applyTypeFilter(*target, typePrefix, typeList->text());
+                     }));
 }
 
-QToolBar* BrowseToolBars::typeBar() const { return m_typeBar; }
-DbLookupComboBox* BrowseToolBars::typeList() const { return m_typeList; }
-DbNavigator* BrowseToolBars::navigator() const { return m_navigator; }
-QToolBar* BrowseToolBars::findBar() const { return m_findBar; }
-QLineEdit* BrowseToolBars::search() const { return m_search; }
-QPushButton* BrowseToolBars::clear() const { return m_clear; }
+QToolBar* BrowseToolBars::typeBar() const { return m_typeRow.bar(); }
+QToolBar* BrowseToolBars::findBar() const { return m_find->bar(); }

@@ -1,5 +1,6 @@
 #include "browse/DatasetModel.h"
 
+#include "browse/HandlerGuard.h"
 #include "browse/ShownText.h"
 #include "data/Dataset.h"
 
@@ -11,7 +12,7 @@ void DatasetModel::setDataset(Dataset* dataset)
     disconnect(m_rowsConnection);
     m_dataset = dataset;
     if (m_dataset)
-        m_rowsConnection = connect(m_dataset, &Dataset::rowsChanged, this, &DatasetModel::reset);
+        m_rowsConnection = connect(m_dataset, &Dataset::rowsChanged, this, guardedSlot([this] { reset(); }));
     resolveFields();
     endResetModel();
 }

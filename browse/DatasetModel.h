@@ -15,8 +15,8 @@ class DatasetModel : public QAbstractTableModel {
 public:
     explicit DatasetModel(QObject* parent = nullptr);
 
-    /// Shows this dataset (not owned; it must outlive the model or be replaced first). The model
-    /// resets whenever the dataset reports that its visible rows changed.
+    /// Shows this dataset (not owned; the model has no rows once it is gone). The model resets
+    /// whenever the dataset reports that its visible rows changed.
     void setDataset(Dataset* dataset);
     Dataset* dataset() const;
 

@@ -1,12 +1,14 @@
 #include "browse/DbGrid.h"
 
 #include "browse/DatasetModel.h"
+#include "browse/HandlerGuard.h"
 #include "browse/IconCellDelegate.h"
 #include "data/Dataset.h"
 #include "data/DbError.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QWheelEvent>
 
@@ -47,7 +49,11 @@ DbGrid::DbGrid(QWidget* parent) : QTableView(parent), m_model(new DatasetModel(t
     applyRowHeight();
 
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current, const QModelIndex&) { currentRowMoved(current); });
+            guardedSlot([this](const QModelIndex& current, const QModelIndex&) { currentRowMoved(current); }));
+    connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        if (m_popupMenu)
+            m_popupMenu->popup(viewport()->mapToGlobal(at));
+    });
     connect(this, &QAbstractItemView::clicked, this,
             [this](const QModelIndex& index) { emit cellClick(index.row(), index.column()); });
 }
@@ -66,14 +72,12 @@ void DbGrid::setDataset(Dataset& dataset)
     noteShowing(isVisible());
     // The model connects first, so it has reset before the grid re-reads the current row.
     m_model->setDataset(&dataset);
-    m_rowsConnection = connect(&dataset, &Dataset::rowsChanged, this, &DbGrid::followDataset);
-    m_currentConnection = connect(&dataset, &Dataset::currentChanged, this, &DbGrid::followDataset);
+    m_rowsConnection = connect(&dataset, &Dataset::rowsChanged, this, guardedSlot([this] { followDataset(); }));
+    m_currentConnection = connect(&dataset, &Dataset::currentChanged, this, guardedSlot([this] { followDataset(); }));
     followDataset();
 }
 
 Dataset* DbGrid::dataset() const { return m_dataset; }
-
-DatasetModel* DbGrid::datasetModel() const { return m_model; }
 
 void DbGrid::setColumns(const QVector<GridColumn>& columns)
 {
@@ -108,15 +112,12 @@ void DbGrid::setBaseFont(const QFont& font)
 
 void DbGrid::setHint(const QString& hint)
 {
-    m_hint = hint;
     // Cells have no hints of their own, so tooltip and status tip come from the viewport.
     setToolTip(hint);
     setStatusTip(hint);
     viewport()->setToolTip(hint);
     viewport()->setStatusTip(hint);
 }
-
-QString DbGrid::hint() const { return m_hint; }
 
 void DbGrid::setIconColumn(int column, const QString& exeFolder)
 {
@@ -126,7 +127,6 @@ void DbGrid::setIconColumn(int column, const QString& exeFolder)
     applyRowHeight();
 }
 
-int DbGrid::iconColumn() const { return m_iconDelegate ? m_iconDelegate->iconColumn() : -1; }
 
 int DbGrid::rowHeightFor(const QFont& baseFont, bool hasIconColumn)
 {
@@ -173,13 +173,17 @@ void DbGrid::currentRowMoved(const QModelIndex& current)
     if (m_dataset->recNo() == current.row())
         return;
     m_syncing = true;
-    try {
-        m_dataset->moveTo(current.row());
-    } catch (...) {
-        m_syncing = false;
-        throw;
-    }
+    const bool moved = guarded([&] { m_dataset->moveTo(current.row()); });
     m_syncing = false;
+    // A failed move (its after-scroll threw) is reported; the grid shows where the dataset stands.
+    if (!moved)
+        followDataset();
+}
+
+void DbGrid::setPopupMenu(QMenu* menu)
+{
+    m_popupMenu = menu;
+    setContextMenuPolicy(menu ? Qt::CustomContextMenu : Qt::DefaultContextMenu);
 }
 
 void DbGrid::showEvent(QShowEvent* event)

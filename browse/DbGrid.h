@@ -12,6 +12,7 @@
 class Dataset;
 class DatasetModel;
 class IconCellDelegate;
+class QMenu;
 
 class DbGrid : public QTableView {
     Q_OBJECT
@@ -19,10 +20,10 @@ public:
     explicit DbGrid(QWidget* parent = nullptr);
     ~DbGrid() override;
 
-    /// Binds the grid to a dataset (not owned; it must outlive the grid).
+    /// Binds the grid to a dataset (not owned); once the dataset is gone the grid shows no rows
+    /// and moves nothing.
     void setDataset(Dataset& dataset);
     Dataset* dataset() const;
-    DatasetModel* datasetModel() const;
 
     /// Declares the columns, their widths, fonts and alignments.
     void setColumns(const QVector<GridColumn>& columns);
@@ -40,13 +41,13 @@ public:
     void setBaseFont(const QFont& font);
     /// Tooltip and status-bar hint of the whole grid.
     void setHint(const QString& hint);
-    QString hint() const;
 
     /// Draws this column as icon cells; the pictures come from exeFolder's images folder
     /// (empty: the running executable's folder).
     void setIconColumn(int column, const QString& exeFolder = QString());
-    /// -1 when the grid has no icon column.
-    int iconColumn() const;
+
+    /// Shows this menu (not owned) where the user right-clicks; nullptr shows none.
+    void setPopupMenu(QMenu* menu);
 
     /// Row height that shows the base font's text, and whole 32x32 pictures in icon grids.
     static int rowHeightFor(const QFont& baseFont, bool hasIconColumn);
@@ -71,11 +72,11 @@ private:
     void applyRowHeight();
 
     DatasetModel* m_model;
-    Dataset* m_dataset = nullptr;
+    QPointer<Dataset> m_dataset;
     QPointer<Dataset> m_showingTo; // the dataset told that this grid shows its rows
     IconCellDelegate* m_iconDelegate = nullptr;
+    QPointer<QMenu> m_popupMenu;
     QFont m_baseFont;
-    QString m_hint;
     bool m_syncing = false;
     QMetaObject::Connection m_currentConnection;
     QMetaObject::Connection m_rowsConnection;

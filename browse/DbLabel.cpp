@@ -16,8 +16,6 @@ DbLabel::DbLabel(QWidget* parent) : QLabel(parent)
 
 void DbLabel::bind(Dataset& dataset, const QString& field) { m_link.bind(dataset, field); }
 
-QString DbLabel::field() const { return m_link.field(); }
-
 void DbLabel::refresh()
 {
     const QString text = m_link.text();

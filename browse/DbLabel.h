@@ -12,9 +12,9 @@ class DbLabel : public QLabel {
 public:
     explicit DbLabel(QWidget* parent = nullptr);
 
-    /// Follows this field of the dataset (not owned); empty when the dataset has no current row.
+    /// Follows this field of the dataset (not owned); empty when the dataset has no current row
+    /// or is gone.
     void bind(Dataset& dataset, const QString& field);
-    QString field() const;
 
 private:
     void refresh();

@@ -1,5 +1,6 @@
 #include "browse/DbLookupComboBox.h"
 
+#include "browse/HandlerGuard.h"
 #include "browse/ShownText.h"
 #include "data/Dataset.h"
 
@@ -16,7 +17,7 @@ DbLookupComboBox::DbLookupComboBox(QWidget* parent) : QComboBox(parent)
     // A list-style popup honours the row count in every style.
     setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    connect(this, &QComboBox::activated, this, &DbLookupComboBox::pick);
+    connect(this, &QComboBox::activated, this, guardedSlot([this](int index) { pick(index); }));
 }
 
 void DbLookupComboBox::setListSource(Dataset& dataset, const QString& field)
@@ -24,7 +25,7 @@ void DbLookupComboBox::setListSource(Dataset& dataset, const QString& field)
     disconnect(m_rowsConnection);
     m_dataset = &dataset;
     m_field = field;
-    m_rowsConnection = connect(&dataset, &Dataset::rowsChanged, this, &DbLookupComboBox::refill);
+    m_rowsConnection = connect(&dataset, &Dataset::rowsChanged, this, guardedSlot([this] { refill(); }));
     refill();
 }
 

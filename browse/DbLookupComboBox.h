@@ -5,6 +5,7 @@
 // are read again it shows the pick again if they hold it (that row becomes current).
 
 #include <QComboBox>
+#include <QPointer>
 
 class Dataset;
 
@@ -13,7 +14,8 @@ class DbLookupComboBox : public QComboBox {
 public:
     explicit DbLookupComboBox(QWidget* parent = nullptr);
 
-    /// Lists the field's values of the dataset's rows (not owned); refills when its rows change.
+    /// Lists the field's values of the dataset's rows (not owned); refills when its rows change,
+    /// and empties once the dataset is gone.
     void setListSource(Dataset& dataset, const QString& field);
     /// The value of the chosen entry (whole, even where the entry shows it cut); empty while none
     /// is chosen.
@@ -33,7 +35,7 @@ private:
     void pick(int index);
     void refill();
 
-    Dataset* m_dataset = nullptr;
+    QPointer<Dataset> m_dataset;
     QString m_field;
     QString m_lastPick;
     bool m_rightAligned = false;

@@ -1,5 +1,6 @@
 #include "browse/DbNavigator.h"
 
+#include "browse/HandlerGuard.h"
 #include "data/Dataset.h"
 
 #include <QHBoxLayout>
@@ -52,7 +53,7 @@ DbNavigator::DbNavigator(QWidget* parent) : QWidget(parent)
         button->setAccessibleName(QString::fromLatin1(b.name));
         button->setFixedSize(kNavigatorWidth / 4, kButtonHeight);
         button->setAutoRaise(false);
-        connect(button, &QToolButton::clicked, this, [this, which = b.which] { press(which); });
+        connect(button, &QToolButton::clicked, this, guardedSlot([this, which = b.which] { press(which); }));
         layout->addWidget(button);
         m_buttons[b.which] = button;
     }
@@ -65,8 +66,8 @@ void DbNavigator::setDataset(Dataset& dataset)
     disconnect(m_rowsConnection);
     disconnect(m_currentConnection);
     m_dataset = &dataset;
-    m_rowsConnection = connect(&dataset, &Dataset::rowsChanged, this, &DbNavigator::updateButtons);
-    m_currentConnection = connect(&dataset, &Dataset::currentChanged, this, &DbNavigator::updateButtons);
+    m_rowsConnection = connect(&dataset, &Dataset::rowsChanged, this, guardedSlot([this] { updateButtons(); }));
+    m_currentConnection = connect(&dataset, &Dataset::currentChanged, this, guardedSlot([this] { updateButtons(); }));
     updateButtons();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Record navigator with the First, Prior, Next and Last buttons over one dataset.
 
+#include <QPointer>
 #include <QWidget>
 
 class Dataset;
@@ -13,7 +14,7 @@ public:
 
     explicit DbNavigator(QWidget* parent = nullptr);
 
-    /// Binds to a dataset (not owned; it must outlive the navigator).
+    /// Binds to a dataset (not owned); once it is gone the buttons do nothing.
     void setDataset(Dataset& dataset);
     QToolButton* button(Button which) const;
     /// Shares this width among the four buttons (108 by default).
@@ -23,7 +24,7 @@ private:
     void press(Button which);
     void updateButtons();
 
-    Dataset* m_dataset = nullptr;
+    QPointer<Dataset> m_dataset;
     QToolButton* m_buttons[4] = {};
     QMetaObject::Connection m_rowsConnection;
     QMetaObject::Connection m_currentConnection;

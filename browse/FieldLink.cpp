@@ -1,5 +1,6 @@
 #include "browse/FieldLink.h"
 
+#include "browse/HandlerGuard.h"
 #include "data/Dataset.h"
 
 FieldLink::FieldLink(QObject* receiver, std::function<void()> changed)
@@ -13,8 +14,8 @@ void FieldLink::bind(Dataset& dataset, const QString& field)
     QObject::disconnect(m_currentConnection);
     m_dataset = &dataset;
     m_field = field;
-    m_rowsConnection = QObject::connect(&dataset, &Dataset::rowsChanged, m_receiver, [this] { m_changed(); });
-    m_currentConnection = QObject::connect(&dataset, &Dataset::currentChanged, m_receiver, [this] { m_changed(); });
+    m_rowsConnection = QObject::connect(&dataset, &Dataset::rowsChanged, m_receiver, guardedSlot([this] { m_changed(); }));
+    m_currentConnection = QObject::connect(&dataset, &Dataset::currentChanged, m_receiver, guardedSlot([this] { m_changed(); }));
     m_changed();
 }
 

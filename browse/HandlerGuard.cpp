@@ -1,6 +1,6 @@
 #include "browse/HandlerGuard.h"
 
-#include <QtGlobal>
+#include <QtDebug>
 
 namespace {
 FailureReport g_report = nullptr;
@@ -8,16 +8,16 @@ FailureReport g_report = nullptr;
 
 FailureReport setFailureReport(FailureReport report)
 {
-    FailureReport previous = g_report;
+    const FailureReport previous = g_report;
     g_report = report;
     return previous;
 }
 
-void reportFailure(const QString& text)
+void reportFailure(const std::exception& failure)
 {
     if (g_report) {
-        g_report(text);
+        g_report(failure);
         return;
     }
-    qCritical("%s", qPrintable(text));
+    qCritical().noquote() << QString::fromUtf8(failure.what());
 }

@@ -1,6 +1,7 @@
 #include "browse/HeaderStrip.h"
 
 #include "browse/DbGrid.h"
+#include "browse/HandlerGuard.h"
 #include "data/Dataset.h"
 
 #include <QStandardItemModel>
@@ -23,12 +24,22 @@ HeaderStrip::HeaderStrip(QWidget* parent)
     setDefaultAlignment(Qt::AlignCenter);
     setSectionResizeMode(QHeaderView::Fixed);
     setFixedHeight(kStripHeight);
+    connect(this, &QHeaderView::sectionClicked, this, guardedSlot([this](int section) { sortGrid(section); }));
 }
 
-void HeaderStrip::fillFrom(const DbGrid& grid, FirstSection first)
+void HeaderStrip::setGrid(DbGrid* grid, FirstSection first)
 {
+    m_grid = grid;
     m_first = first;
-    const QVector<GridColumn>& columns = grid.columns();
+}
+
+DbGrid* HeaderStrip::grid() const { return m_grid; }
+
+void HeaderStrip::fill()
+{
+    if (!m_grid)
+        return;
+    const QVector<GridColumn>& columns = m_grid->columns();
     const int start = m_sections->columnCount();
     m_sections->setColumnCount(start + int(columns.size()));
     for (int i = 0; i < columns.size(); ++i) {
@@ -50,14 +61,15 @@ QString HeaderStrip::nextSortText(const QString& current, const QString& field)
     return current == ascending ? field + QStringLiteral(" DESC") : ascending;
 }
 
-void HeaderStrip::sortBy(Dataset& dataset, int section) const
+void HeaderStrip::sortGrid(int section)
 {
     if (section == 0 && m_first == IgnoreIconSection)
         return;
+    Dataset* dataset = m_grid ? m_grid->dataset() : nullptr;
     const QString field = sortKey(section);
-    if (field.isEmpty())
+    if (!dataset || field.isEmpty())
         return;
-    dataset.setSort(nextSortText(dataset.sort(), field));
+    dataset->setSort(nextSortText(dataset->sort(), field));
 }
 
 QSize HeaderStrip::sizeHint() const

@@ -1,12 +1,13 @@
 #pragma once
 // A row of clickable headings over a grid that has no title row of its own. Sections are filled
-// once from the grid's columns, have fixed widths, cannot be dragged, and sort a dataset.
+// once from the grid's columns, have fixed widths, cannot be dragged, and a click on one sorts
+// the dataset the grid shows: the strip does that itself, no window handles the clicks.
 
 #include <QHeaderView>
+#include <QPointer>
 #include <QStringList>
 
 class DbGrid;
-class Dataset;
 class QStandardItemModel;
 
 class HeaderStrip : public QHeaderView {
@@ -17,16 +18,16 @@ public:
 
     explicit HeaderStrip(QWidget* parent = nullptr);
 
-    /// Appends one section per grid column: the column's heading, its width + 3 for section 0
-    /// and + 1 for the others, fixed. Remembers each column's field as the section's sort key.
-    void fillFrom(const DbGrid& grid, FirstSection first = FirstSectionSorts);
+    /// Puts the strip over this grid (not owned; the strip forgets it when it is destroyed).
+    /// From then on a click on a section sorts the grid's dataset: an ignored icon section does
+    /// nothing; otherwise the sort text becomes "f ASC", or "f DESC" when it was exactly "f ASC",
+    /// f being the field of the grid column at the section's index. The current row stays.
+    void setGrid(DbGrid* grid, FirstSection first = FirstSectionSorts);
+    DbGrid* grid() const;
 
-    /// The dataset field under a section; empty when there is none.
-    QString sortKey(int section) const;
-
-    /// The click rule: ignored icon section does nothing; otherwise the dataset's sort text
-    /// becomes "f ASC", or "f DESC" when it was exactly "f ASC". Keeps the current row.
-    void sortBy(Dataset& dataset, int section) const;
+    /// FormCreate's filling: appends one section per column of the grid: the column's heading,
+    /// its width + 3 for section 0 and + 1 for the others, fixed.
+    void fill();
 
     /// The sort text that follows the current one for a click on field's heading.
     static QString nextSortText(const QString& current, const QString& field);
@@ -34,7 +35,12 @@ public:
     QSize sizeHint() const override;
 
 private:
+    void sortGrid(int section);
+    /// The dataset field under a section; empty when there is none.
+    QString sortKey(int section) const;
+
     QStandardItemModel* m_sections;
+    QPointer<DbGrid> m_grid;
     QStringList m_keys;
     FirstSection m_first = FirstSectionSorts;
 };

@@ -7,25 +7,30 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-StripGridPage::StripGridPage(const QString& caption, QWidget* parent) : QWidget(parent)
+QLabel* paneCaption(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setFont(uiFont(kTahoma, 13, true));
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, Qt::blue);
+    label->setPalette(p);
+    return label;
+}
+
+StripGridPage::StripGridPage(const QString& caption, HeaderStrip::FirstSection first, QWidget* parent)
+    : QWidget(parent)
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    if (!caption.isEmpty()) {
-        m_caption = new QLabel(caption, this);
-        m_caption->setFont(uiFont(kTahoma, 13, true));
-        QPalette p = m_caption->palette();
-        p.setColor(QPalette::WindowText, Qt::blue);
-        m_caption->setPalette(p);
-        layout->addWidget(m_caption);
-    }
+    if (!caption.isEmpty())
+        layout->addWidget(paneCaption(caption, this));
     m_strip = new HeaderStrip(this);
     layout->addWidget(m_strip);
     m_grid = new DbGrid(this);
     layout->addWidget(m_grid, 1);
+    m_strip->setGrid(m_grid, first);
 }
 
 HeaderStrip* StripGridPage::strip() const { return m_strip; }
 DbGrid* StripGridPage::grid() const { return m_grid; }
-QLabel* StripGridPage::caption() const { return m_caption; }

@@ -3,6 +3,8 @@
 #include "browse/DbGrid.h"
 #include "browse/DbLabel.h"
 #include "browse/HeaderStrip.h"
+#include "browse/StripGridPage.h"
+#include "browse/ToolRow.h"
 #include "browse/UiFont.h"
 #include "panes/ItemDetailPanes.h"
 #include "panes/MonsterPane.h"
@@ -10,22 +12,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSplitter>
-#include <QToolBar>
 #include <QVBoxLayout>
 
 namespace {
 constexpr int kIngredientGridWidth = 440;
 constexpr int kDropPaneHeight = 232;
-
-QLabel* caption(const QString& text, const QFont& font, QWidget* parent, const QColor& color = Qt::black)
-{
-    auto* label = new QLabel(text, parent);
-    label->setFont(font);
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, color);
-    label->setPalette(p);
-    return label;
-}
 
 QVector<GridColumn> ingredientColumns(bool quantityTitleCentred)
 {
@@ -57,10 +48,7 @@ IngredientsPage::IngredientsPage(ItemDetailPanes& panes, const IngredientsPageOp
     layout->setSpacing(0);
 
     // Recipe header values.
-    m_toolBar = new QToolBar(this);
-    m_toolBar->setFixedHeight(29);
-    m_toolBar->setMovable(false);
-    const QFont captionFont = uiFont(kTahoma, 13, true);
+    ToolRow header(QStringLiteral("ToolBar3"), 29, this);
     const struct {
         const char* caption;
         const char* field;
@@ -68,15 +56,14 @@ IngredientsPage::IngredientsPage(ItemDetailPanes& panes, const IngredientsPageOp
     } values[] = {{"Craft Lvl:", "level", false}, {"NPC Fee:", "npc_fee", false}, {"MP Consume:", "mp", false}, {"Output:", "output", true}};
     for (int i = 0; i < 4; ++i) {
         if (i > 0)
-            m_toolBar->addSeparator();
-        m_toolBar->addWidget(caption(QString::fromLatin1(values[i].caption),
-                                     values[i].tabFont ? uiFont(kSansSerif, 13, true) : captionFont, m_toolBar));
-        m_values[i] = new DbLabel(m_toolBar);
-        m_values[i]->setContentsMargins(4, 0, 4, 0);
-        m_values[i]->bind(panes.recipeInfo(), QString::fromLatin1(values[i].field));
-        m_toolBar->addWidget(m_values[i]);
+            header.separator();
+        header.caption(QString::fromLatin1(values[i].caption),
+                       values[i].tabFont ? uiFont(kSansSerif, 13, true) : toolCaptionFont());
+        DbLabel* value = header.value(panes.recipeInfo(), QString::fromLatin1(values[i].field));
+        value->setObjectName(QString::fromLatin1(values[i].field));
+        value->setContentsMargins(4, 0, 4, 0);
     }
-    layout->addWidget(m_toolBar);
+    layout->addWidget(header.bar());
 
     auto* body = new QSplitter(Qt::Horizontal, this);
     body->setHandleWidth(3);
@@ -104,47 +91,42 @@ IngredientsPage::IngredientsPage(ItemDetailPanes& panes, const IngredientsPageOp
     body->addWidget(sources);
     body->setStretchFactor(1, 1);
 
-    const QFont paneCaption = uiFont(kTahoma, 13, true);
     const QFont stripFont = uiFont(kTahoma, 13, true);
-    sourcesLayout->addWidget(caption(QStringLiteral("Ingredients Drops"), paneCaption, sources, Qt::blue));
+    sourcesLayout->addWidget(paneCaption(QStringLiteral("Ingredients Drops"), sources));
     m_dropStrip = new HeaderStrip(sources);
     m_dropStrip->setFont(stripFont);
     sourcesLayout->addWidget(m_dropStrip);
 
-    m_sourcesSplitter = new QSplitter(Qt::Vertical, sources);
-    m_sourcesSplitter->setHandleWidth(4);
-    m_sourcesSplitter->setChildrenCollapsible(false);
-    sourcesLayout->addWidget(m_sourcesSplitter, 1);
+    auto* sourcesSplitter = new QSplitter(Qt::Vertical, sources);
+    sourcesSplitter->setHandleWidth(4);
+    sourcesSplitter->setChildrenCollapsible(false);
+    sourcesLayout->addWidget(sourcesSplitter, 1);
 
-    m_dropGrid = new DbGrid(m_sourcesSplitter);
+    m_dropGrid = new DbGrid(sourcesSplitter);
     setUpMonsterPane(*m_dropGrid, panes.ingredientDrops(), monsterPaneColumns(false, 62));
-    m_sourcesSplitter->addWidget(m_dropGrid);
+    sourcesSplitter->addWidget(m_dropGrid);
 
-    auto* spoils = new QWidget(m_sourcesSplitter);
-    auto* spoilsLayout = new QVBoxLayout(spoils);
-    spoilsLayout->setContentsMargins(0, 0, 0, 0);
-    spoilsLayout->setSpacing(0);
-    spoilsLayout->addWidget(caption(QStringLiteral("Ingredients Spoils"), paneCaption, spoils, Qt::blue));
-    m_spoilStrip = new HeaderStrip(spoils);
+    // The spoils pane holds its own caption and strip; the drops' stand above the divider.
+    auto* spoils = new StripGridPage(QStringLiteral("Ingredients Spoils"), HeaderStrip::FirstSectionSorts, sourcesSplitter);
+    m_spoilStrip = spoils->strip();
     m_spoilStrip->setFont(stripFont);
-    spoilsLayout->addWidget(m_spoilStrip);
-    m_spoilGrid = new DbGrid(spoils);
+    m_spoilGrid = spoils->grid();
     setUpMonsterPane(*m_spoilGrid, panes.ingredientSpoils(), monsterPaneColumns(false, options.spoilChanceWidth));
-    spoilsLayout->addWidget(m_spoilGrid, 1);
-    m_sourcesSplitter->addWidget(spoils);
-    m_sourcesSplitter->setStretchFactor(0, 0);
-    m_sourcesSplitter->setStretchFactor(1, 1);
-    m_sourcesSplitter->setSizes({kDropPaneHeight, 10000});
+    m_dropStrip->setGrid(m_dropGrid);
+    sourcesSplitter->addWidget(spoils);
+    sourcesSplitter->setStretchFactor(0, 0);
+    sourcesSplitter->setStretchFactor(1, 1);
+    sourcesSplitter->setSizes({kDropPaneHeight, 10000});
 }
 
-QToolBar* IngredientsPage::toolBar() const { return m_toolBar; }
 DbGrid* IngredientsPage::ingredientGrid() const { return m_ingredientGrid; }
 DbGrid* IngredientsPage::dropGrid() const { return m_dropGrid; }
 DbGrid* IngredientsPage::spoilGrid() const { return m_spoilGrid; }
 HeaderStrip* IngredientsPage::dropStrip() const { return m_dropStrip; }
 HeaderStrip* IngredientsPage::spoilStrip() const { return m_spoilStrip; }
-DbLabel* IngredientsPage::levelValue() const { return m_values[0]; }
-DbLabel* IngredientsPage::npcFeeValue() const { return m_values[1]; }
-DbLabel* IngredientsPage::mpValue() const { return m_values[2]; }
-DbLabel* IngredientsPage::outputValue() const { return m_values[3]; }
-QSplitter* IngredientsPage::sourcesSplitter() const { return m_sourcesSplitter; }
+
+void IngredientsPage::fillStrips()
+{
+    m_dropStrip->fill();
+    m_spoilStrip->fill();
+}

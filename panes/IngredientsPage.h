@@ -6,11 +6,8 @@
 #include <QWidget>
 
 class DbGrid;
-class DbLabel;
 class HeaderStrip;
 class ItemDetailPanes;
-class QSplitter;
-class QToolBar;
 
 struct IngredientsPageOptions {
     bool rowSelect = false;             ///< whole-row selection in the ingredient grid
@@ -23,28 +20,23 @@ struct IngredientsPageOptions {
 class IngredientsPage : public QWidget {
     Q_OBJECT
 public:
-    /// Builds the page over the panes' datasets (not owned; they must outlive the page).
+    /// Builds the page over the panes' datasets (not owned). The recipe header is ToolBar3; its
+    /// values are named after their fields.
     IngredientsPage(ItemDetailPanes& panes, const IngredientsPageOptions& options, QWidget* parent = nullptr);
 
-    QToolBar* toolBar() const;
     DbGrid* ingredientGrid() const;   ///< DBGrid2
     DbGrid* dropGrid() const;         ///< DBGrid3
     DbGrid* spoilGrid() const;        ///< DBGrid4 (misc items: DBGrid6)
     HeaderStrip* dropStrip() const;   ///< HeaderControl3
     HeaderStrip* spoilStrip() const;  ///< HeaderControl4
-    DbLabel* levelValue() const;
-    DbLabel* npcFeeValue() const;
-    DbLabel* mpValue() const;
-    DbLabel* outputValue() const;
-    QSplitter* sourcesSplitter() const;  ///< the draggable divider between the two panes
+
+    /// Fills the two source strips from their grids (FormCreate); each then sorts its grid.
+    void fillStrips();
 
 private:
-    QToolBar* m_toolBar;
     DbGrid* m_ingredientGrid;
     DbGrid* m_dropGrid;
     DbGrid* m_spoilGrid;
     HeaderStrip* m_dropStrip;
     HeaderStrip* m_spoilStrip;
-    DbLabel* m_values[4];
-    QSplitter* m_sourcesSplitter;
 };

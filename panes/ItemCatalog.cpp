@@ -1,12 +1,14 @@
 #include "panes/ItemCatalog.h"
 
 #include "browse/DbGrid.h"
-#include "browse/HeaderStrip.h"
+#include "browse/HandlerGuard.h"
 #include "browse/NamedQuery.h"
 #include "browse/StripGridPage.h"
 #include "data/Dataset.h"
 #include "panes/LocateRequests.h"
 #include "panes/NavigationHost.h"
+
+#include <utility>
 
 ItemCatalog::ItemCatalog(NavigationHost& host, Connection& connection, const ItemCatalogDefinition& definition,
                          QWidget& form)
@@ -14,7 +16,8 @@ ItemCatalog::ItemCatalog(NavigationHost& host, Connection& connection, const Ite
       m_host(host),
       m_typeField(definition.typeField),
       m_typePrefix(definition.typePrefix),
-      m_keyField(definition.keyField)
+      m_keyField(definition.keyField),
+      m_ingredientSpoilsFirst(definition.ingredientSpoilsFirst)
 {
     m_list = namedQuery(connection, definition.listName, definition.listSql, this);
     m_types = namedQuery(connection, definition.typeName, definition.typeSql, this);
@@ -23,21 +26,17 @@ ItemCatalog::ItemCatalog(NavigationHost& host, Connection& connection, const Ite
     connectHandlers();
 }
 
-ItemCatalog::~ItemCatalog()
-{
-    // The views go before the datasets they show; the cascade must not run into a half-gone window.
-    m_layout->releaseViews();
-    m_list->setAfterScroll({});
-    m_panes->ingredients().setAfterScroll({});
-}
-
 void ItemCatalog::open()
 {
     m_list->open();
     m_types->open();
     m_layout->bars().bindList(*m_list, *m_types, m_typeField, m_typePrefix, m_keyField);
+    Dataset* ingredientDrops = &m_panes->ingredientDrops();
+    Dataset* ingredientSpoils = &m_panes->ingredientSpoils();
+    if (m_ingredientSpoilsFirst)
+        std::swap(ingredientDrops, ingredientSpoils);
     m_panes->open({&m_panes->itemDrops(), m_panes->itemSpoils(), &m_panes->ingredients(), &m_panes->recipeInfo(),
-                   &m_panes->ingredientDrops(), &m_panes->ingredientSpoils()});
+                   ingredientDrops, ingredientSpoils});
 }
 
 void ItemCatalog::formCreate()
@@ -46,33 +45,18 @@ void ItemCatalog::formCreate()
     m_layout->fillStrips();
 }
 
-Dataset& ItemCatalog::list() const { return *m_list; }
-Dataset& ItemCatalog::types() const { return *m_types; }
-ItemDetailPanes& ItemCatalog::panes() const { return *m_panes; }
-const ItemCatalogLayout& ItemCatalog::layout() const { return *m_layout; }
-
 void ItemCatalog::connectHandlers()
 {
     m_list->setAfterScroll([this] { ListAfterScroll(); });
     m_panes->ingredients().setAfterScroll([this] { ReciepeQueryAfterScroll(); });
-    connect(m_layout->listGrid(), &DbGrid::dblClick, this, &ItemCatalog::DBGrid1DblClick);
-    if (m_layout->listStrip())
-        connect(m_layout->listStrip(), &HeaderStrip::sectionClicked, this, &ItemCatalog::ListHeaderSectionClick);
+    connect(m_layout->listGrid(), &DbGrid::dblClick, this, guardedSlot([this] { DBGrid1DblClick(); }));
 
-    // Every monster pane opens the monster under its current row and sorts by its headings.
-    const StripGridPage* drops = m_layout->dropPage();
-    connectSource(drops->grid(), drops->strip(), m_panes->itemDrops());
+    // Every monster pane opens the monster under its current row.
+    opensMonsterOnDoubleClick(*m_layout->dropPage()->grid(), m_host);
     if (const StripGridPage* spoils = m_layout->spoilPage())
-        connectSource(spoils->grid(), spoils->strip(), *m_panes->itemSpoils());
-    const IngredientsPage* ingredients = m_layout->ingredients();
-    connectSource(ingredients->dropGrid(), ingredients->dropStrip(), m_panes->ingredientDrops());
-    connectSource(ingredients->spoilGrid(), ingredients->spoilStrip(), m_panes->ingredientSpoils());
-}
-
-void ItemCatalog::connectSource(DbGrid* grid, HeaderStrip* strip, Dataset& dataset)
-{
-    connect(grid, &DbGrid::dblClick, this, [this, &dataset] { openMonsterFrom(m_host, dataset); });
-    connect(strip, &HeaderStrip::sectionClicked, this, [strip, &dataset](int section) { strip->sortBy(dataset, section); });
+        opensMonsterOnDoubleClick(*spoils->grid(), m_host);
+    opensMonsterOnDoubleClick(*m_layout->ingredients()->dropGrid(), m_host);
+    opensMonsterOnDoubleClick(*m_layout->ingredients()->spoilGrid(), m_host);
 }
 
 // --- handlers ------------------------------------------------------------------------------------
@@ -83,4 +67,3 @@ void ItemCatalog::ListAfterScroll() { m_panes->showItem(m_list->asText(QStringLi
 
 void ItemCatalog::ReciepeQueryAfterScroll() { m_panes->showIngredient(); }
 
-void ItemCatalog::ListHeaderSectionClick(int section) { m_layout->listStrip()->sortBy(*m_list, section); }

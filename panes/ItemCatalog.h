@@ -1,7 +1,7 @@
 #pragma once
-// What the item catalogue windows (armor, accessories, misc items) share beyond their values:
+// What the item catalogue windows (weapons, armor, accessories, misc items) share beyond their values:
 // the list query, its type query and the detail panes, the layout, and the handlers of the
-// double-clicks, the heading clicks and the after-scroll cascade (the tool bars bring their own).
+// double-clicks and the after-scroll cascade (tool bars and header strips bring their own).
 // A window gives its statements, columns and captions and runs FormCreate.
 
 #include "panes/ItemCatalogLayout.h"
@@ -32,6 +32,7 @@ struct ItemCatalogDefinition {
     QString typePrefix;    ///< "body_part = ", "type = "
     QString keyField = QStringLiteral("name");   ///< quick-find field
     ItemDetailPanes::ItemSources sources = ItemDetailPanes::ItemDropsOnly;
+    bool ingredientSpoilsFirst = false;  ///< the ingredient spoils open before the ingredient drops
 };
 
 class ItemCatalog : public QObject {
@@ -40,7 +41,6 @@ public:
     /// Builds the window's datasets (owned) over connection and its components into form, and
     /// connects the handlers. Nothing is opened yet.
     ItemCatalog(NavigationHost& host, Connection& connection, const ItemCatalogDefinition& definition, QWidget& form);
-    ~ItemCatalog() override;
 
     /// Opens the queries in the window's declared order: the list, the type query, then the
     /// detail queries (drops, [item spoils,] ingredients, recipe header, ingredient drops and
@@ -49,25 +49,19 @@ public:
     /// FormCreate: consumes the item request on the list's "id", then fills the header strips.
     void formCreate();
 
-    Dataset& list() const;
-    Dataset& types() const;
-    ItemDetailPanes& panes() const;
-    const ItemCatalogLayout& layout() const;
-
 private:
     void connectHandlers();
-    void connectSource(DbGrid* grid, HeaderStrip* strip, Dataset& dataset);
 
     // Handlers.
     void DBGrid1DblClick();
     void ListAfterScroll();
     void ReciepeQueryAfterScroll();
-    void ListHeaderSectionClick(int section);
 
     NavigationHost& m_host;
     QString m_typeField;
     QString m_typePrefix;
     QString m_keyField;
+    bool m_ingredientSpoilsFirst;
     Dataset* m_list;
     Dataset* m_types;
     ItemDetailPanes* m_panes;

@@ -5,10 +5,10 @@
 #include "browse/StripGridPage.h"
 #include "browse/UiFont.h"
 #include "data/Dataset.h"
+#include "panes/DropsSpoilsPage.h"
 #include "panes/ItemDetailPanes.h"
 #include "panes/MonsterPane.h"
 
-#include <QSplitter>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
@@ -16,6 +16,7 @@
 
 namespace {
 constexpr int kDropsPanelHeight = 145;
+constexpr int kDividerWidth = 8;
 
 void paint(QWidget& widget, const QColor& color)
 {
@@ -25,15 +26,13 @@ void paint(QWidget& widget, const QColor& color)
     widget.setPalette(p);
 }
 
-StripGridPage* sourcePane(const QString& caption, const char* strip, const char* grid, const QFont& stripFont,
-                          Dataset& dataset, QWidget* parent)
+void declareSourcePane(StripGridPage& page, const char* strip, const char* grid, const QFont& stripFont,
+                       Dataset& dataset)
 {
-    auto* page = new StripGridPage(caption, parent);
-    page->strip()->setObjectName(QLatin1String(strip));
-    page->strip()->setFont(stripFont);
-    page->grid()->setObjectName(QLatin1String(grid));
-    setUpMonsterPane(*page->grid(), dataset, monsterPaneColumns(true, 60));
-    return page;
+    page.strip()->setObjectName(QLatin1String(strip));
+    page.strip()->setFont(stripFont);
+    page.grid()->setObjectName(QLatin1String(grid));
+    setUpMonsterPane(*page.grid(), dataset, monsterPaneColumns(true, 60));
 }
 }
 
@@ -58,7 +57,7 @@ ItemCatalogLayout::ItemCatalogLayout(const ItemCatalogOptions& options, Dataset&
 
     QWidget* listPage;
     if (options.listStrip) {
-        auto* page = new StripGridPage(QString(), m_pages);
+        auto* page = new StripGridPage(QString(), HeaderStrip::IgnoreIconSection, m_pages);
         m_listStrip = page->strip();
         m_listStrip->setObjectName(QStringLiteral("HeaderControl1"));
         m_listStrip->setFont(options.listStripFont);
@@ -90,7 +89,6 @@ ItemCatalogLayout::ItemCatalogLayout(const ItemCatalogOptions& options, Dataset&
 
     m_ingredients = new IngredientsPage(panes, options.ingredients, m_pages);
     m_ingredients->setObjectName(QStringLiteral("TabSheet3"));
-    m_ingredients->toolBar()->setObjectName(QStringLiteral("ToolBar3"));
     m_ingredients->ingredientGrid()->setObjectName(QStringLiteral("DBGrid2"));
     m_ingredients->dropStrip()->setObjectName(QStringLiteral("HeaderControl3"));
     m_ingredients->dropGrid()->setObjectName(QStringLiteral("DBGrid3"));
@@ -105,49 +103,34 @@ ItemCatalogLayout::~ItemCatalogLayout() = default;
 QWidget* ItemCatalogLayout::buildSourcePage(const ItemCatalogOptions& options, ItemDetailPanes& panes)
 {
     if (!panes.itemSpoils()) {
-        m_dropPage = sourcePane(QString(), "HeaderControl2", "DBGrid5", options.sourceStripFont, panes.itemDrops(), m_pages);
+        m_dropPage = new StripGridPage(QString(), HeaderStrip::FirstSectionSorts, m_pages);
+        declareSourcePane(*m_dropPage, "HeaderControl2", "DBGrid5", options.sourceStripFont, panes.itemDrops());
         m_dropPage->setObjectName(QStringLiteral("TabSheet2"));
         return m_dropPage;
     }
-    auto* splitter = new QSplitter(Qt::Vertical, m_pages);
-    splitter->setObjectName(QStringLiteral("TabSheet2"));
-    splitter->setHandleWidth(8);
-    splitter->setChildrenCollapsible(false);
-    m_dropPage = sourcePane(QStringLiteral("Drops"), "HeaderControl1", "DBGrid5", options.sourceStripFont,
-                            panes.itemDrops(), splitter);
-    m_spoilPage = sourcePane(QStringLiteral("Spoils"), "HeaderControl2", "DBGrid4", options.sourceStripFont,
-                             *panes.itemSpoils(), splitter);
-    splitter->addWidget(m_dropPage);
-    splitter->addWidget(m_spoilPage);
-    splitter->setStretchFactor(0, 0);
-    splitter->setStretchFactor(1, 1);
-    splitter->setSizes({kDropsPanelHeight, 10000});
-    return splitter;
+    auto* page = new DropsSpoilsPage(kDividerWidth, DropsSpoilsPage::DropsKept, kDropsPanelHeight,
+                                     HeaderStrip::FirstSectionSorts, m_pages);
+    page->setObjectName(QStringLiteral("TabSheet2"));
+    m_dropPage = page->drops();
+    m_spoilPage = page->spoils();
+    declareSourcePane(*m_dropPage, "HeaderControl1", "DBGrid5", options.sourceStripFont, panes.itemDrops());
+    declareSourcePane(*m_spoilPage, "HeaderControl2", "DBGrid4", options.sourceStripFont, *panes.itemSpoils());
+    return page;
 }
 
 void ItemCatalogLayout::fillStrips()
 {
     if (m_listStrip)
-        m_listStrip->fillFrom(*m_listGrid, HeaderStrip::IgnoreIconSection);
-    m_dropPage->strip()->fillFrom(*m_dropPage->grid());
+        m_listStrip->fill();
+    m_dropPage->strip()->fill();
     if (m_spoilPage)
-        m_spoilPage->strip()->fillFrom(*m_spoilPage->grid());
-    m_ingredients->dropStrip()->fillFrom(*m_ingredients->dropGrid());
-    m_ingredients->spoilStrip()->fillFrom(*m_ingredients->spoilGrid());
+        m_spoilPage->strip()->fill();
+    m_ingredients->fillStrips();
 }
 
 void ItemCatalogLayout::showSources() { m_pages->setCurrentIndex(1); }
 
-void ItemCatalogLayout::releaseViews()
-{
-    delete m_pages;
-    m_pages = nullptr;
-    delete m_bars->typeBar();
-    delete m_bars->findBar();
-}
-
 BrowseToolBars& ItemCatalogLayout::bars() const { return *m_bars; }
-QTabWidget* ItemCatalogLayout::pages() const { return m_pages; }
 DbGrid* ItemCatalogLayout::listGrid() const { return m_listGrid; }
 HeaderStrip* ItemCatalogLayout::listStrip() const { return m_listStrip; }
 StripGridPage* ItemCatalogLayout::dropPage() const { return m_dropPage; }

@@ -63,11 +63,8 @@ public:
     void fillStrips();
     /// Shows the source page (the list's double-click).
     void showSources();
-    /// Deletes the views so that none asks a dataset for cells while the window is destroyed.
-    void releaseViews();
 
     BrowseToolBars& bars() const;
-    QTabWidget* pages() const;            ///< PageControl1
     DbGrid* listGrid() const;             ///< DBGrid1
     HeaderStrip* listStrip() const;       ///< HeaderControl1 over the list; null without one
     StripGridPage* dropPage() const;      ///< DBGrid5 under its strip

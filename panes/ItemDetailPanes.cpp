@@ -1,55 +1,22 @@
 #include "panes/ItemDetailPanes.h"
 
+#include "browse/NamedQuery.h"
 #include "browse/NameSearch.h"
 #include "data/Dataset.h"
-
-#include <QStringList>
-
-namespace {
-QString sourceSql(const char* sweep)
-{
-    const QString join = QStringLiteral(
-        "FROM itemnames INNER JOIN (npcnames INNER JOIN (drops INNER JOIN monsters ON drops.npc_id = monsters.id) "
-        "ON npcnames.id = monsters.id) ON itemnames.id = drops.item_id");
-    const QString where = QStringLiteral("WHERE (((drops.sweep)=%1))").arg(QLatin1String(sweep));
-    return QStringList{
-        QStringLiteral("SELECT drops.npc_id, drops.item_id, drops.sweep, ([drops.min] &\"-\"&[drops.max]) AS nrdrops, "
-                       "drops.percentage, itemnames.name, monsters.level, monsters.id, npcnames.name"),
-        join,
-        where,
-        QStringLiteral("AND drops.max>1"),
-        QString(),
-        QStringLiteral("UNION"),
-        QString(),
-        QStringLiteral("SELECT drops.npc_id, drops.item_id, drops.sweep, 1 AS nrdrops, drops.percentage, "
-                       "itemnames.name, monsters.level, monsters.id,npcnames.name"),
-        join,
-        where,
-        QStringLiteral("AND drops.max=1"),
-        QString(),
-        QStringLiteral("ORDER BY drops.percentage DESC;"),
-    }.join(QLatin1Char('\n'));
-}
-
-Dataset* makeQuery(Connection& connection, const QString& sql, const char* name, QObject* parent)
-{
-    auto* dataset = new Dataset(connection, parent);
-    dataset->setObjectName(QLatin1String(name));
-    dataset->setSql(sql);
-    return dataset;
-}
-}
+#include "panes/ItemDetailStatements.h"
 
 ItemDetailPanes::ItemDetailPanes(Connection& connection, ItemSources sources, QObject* parent) : QObject(parent)
 {
-    m_itemDrops = makeQuery(connection, dropSourceSql(), "AlternativeDrops", this);
+    m_itemDrops = namedQuery(connection, QStringLiteral("AlternativeDrops"), dropSourceSql(), this);
     if (sources == ItemDropsAndSpoils)
-        m_itemSpoils = makeQuery(connection, spoilSourceSql(), "AlternativeSpoil", this);
-    m_ingredients = makeQuery(connection, ingredientSql(), "ReciepeQuery", this);
-    m_recipeInfo = makeQuery(connection, recipeHeaderSql(), "InfoRecipes", this);
-    m_ingredientDrops = makeQuery(connection, dropSourceSql(), "AlternativeDrop1", this);
-    m_ingredientSpoils = makeQuery(connection, spoilSourceSql(),
-                                   sources == ItemDropsAndSpoils ? "AlternativeSpoil1" : "AlternativeSpoil", this);
+        m_itemSpoils = namedQuery(connection, QStringLiteral("AlternativeSpoil"), spoilSourceSql(), this);
+    m_ingredients = namedQuery(connection, QStringLiteral("ReciepeQuery"), ingredientSql(), this);
+    m_recipeInfo = namedQuery(connection, QStringLiteral("InfoRecipes"), recipeHeaderSql(), this);
+    m_ingredientDrops = namedQuery(connection, QStringLiteral("AlternativeDrop1"), dropSourceSql(), this);
+    m_ingredientSpoils = namedQuery(connection,
+                                    sources == ItemDropsAndSpoils ? QStringLiteral("AlternativeSpoil1")
+                                                                  : QStringLiteral("AlternativeSpoil"),
+                                    spoilSourceSql(), this);
 }
 
 Dataset& ItemDetailPanes::itemDrops() const { return *m_itemDrops; }
@@ -70,10 +37,6 @@ void ItemDetailPanes::open(const QList<Dataset*>& order)
     m_open = true;
     showItem(m_itemId);
 }
-
-bool ItemDetailPanes::isOpen() const { return m_open; }
-
-QString ItemDetailPanes::currentItem() const { return m_itemId; }
 
 QString ItemDetailPanes::detailFilter(const QString& id)
 {
@@ -115,20 +78,3 @@ void ItemDetailPanes::showIngredient()
             filterText(QStringLiteral("rate = "), m_ingredients->asText(QStringLiteral("rate")));
     refilter(*m_recipeInfo, recipe);
 }
-
-QString ItemDetailPanes::dropSourceSql() { return sourceSql("0"); }
-
-QString ItemDetailPanes::spoilSourceSql() { return sourceSql("1"); }
-
-QString ItemDetailPanes::ingredientSql()
-{
-    return QStringList{
-        QStringLiteral("SELECT ingredients.material, ingredients.rate, ingredients.quantity, itemnames_1.name, "
-                       "items_1.icon, items_1.id, ingredients.item_id"),
-        QStringLiteral("FROM items AS items_1 INNER JOIN (itemnames AS itemnames_1 INNER JOIN ingredients ON "
-                       "itemnames_1.id = ingredients.material) ON items_1.id = itemnames_1.id"),
-        QStringLiteral("ORDER BY ingredients.rate DESC, ingredients.quantity  ASC;"),
-    }.join(QLatin1Char('\n'));
-}
-
-QString ItemDetailPanes::recipeHeaderSql() { return QStringLiteral("SELECT * FROM recipes ORDER BY rate DESC;"); }

@@ -30,7 +30,6 @@ public:
     /// Opens the detail datasets in the window's declared order (any left out open last), then
     /// shows the item last passed to showItem(), or none. Throws DbError when one fails.
     void open(const QList<Dataset*>& order);
-    bool isOpen() const;
 
     /// The main list's after-scroll: shows this item id; an empty id (empty list) empties
     /// every pane. Before open() it only remembers the id.
@@ -38,15 +37,9 @@ public:
     /// The ingredient list's after-scroll: shows the sources of the selected material and the
     /// header values of the recipe it belongs to; no ingredient empties them.
     void showIngredient();
-    QString currentItem() const;
 
     /// "item_id = 'id'", or the fixed "item_id = 0" (no row) for an empty id.
     static QString detailFilter(const QString& id);
-
-    static QString dropSourceSql();
-    static QString spoilSourceSql();
-    static QString ingredientSql();
-    static QString recipeHeaderSql();
 
 private:
     Dataset* m_itemDrops;

@@ -1,5 +1,7 @@
 #include "panes/LocateRequests.h"
 
+#include "browse/DbGrid.h"
+#include "browse/HandlerGuard.h"
 #include "data/Dataset.h"
 
 namespace {
@@ -12,6 +14,14 @@ bool consume(bool& pending, QString& id, Dataset& list, const QString& keyField)
     pending = false;
     id.clear();
     return list.isOpen() && list.locate(keyField, wanted, CaseInsensitive | PartialKey);
+}
+
+void jumpOnDoubleClick(DbGrid& grid, NavigationHost& host, bool (*open)(NavigationHost&, Dataset&))
+{
+    QObject::connect(&grid, &DbGrid::dblClick, &grid, guardedSlot([&grid, &host, open] {
+                         if (Dataset* source = grid.dataset())
+                             open(host, *source);
+                     }));
 }
 }
 
@@ -49,6 +59,10 @@ bool openItemFrom(NavigationHost& host, Dataset& source)
     host.openWindow(*kind);
     return true;
 }
+
+void opensMonsterOnDoubleClick(DbGrid& grid, NavigationHost& host) { jumpOnDoubleClick(grid, host, openMonsterFrom); }
+
+void opensItemOnDoubleClick(DbGrid& grid, NavigationHost& host) { jumpOnDoubleClick(grid, host, openItemFrom); }
 
 bool consumeItemRequest(NavigationHost& host, Dataset& list, const QString& keyField)
 {

@@ -1,6 +1,6 @@
 #pragma once
-// Cross-window jumps: raising a pending-locate request and opening the target window, and
-// consuming a request while a window is being created.
+// Cross-window jumps: raising a pending-locate request and opening the target window, the
+// source grids that carry such a jump, and consuming a request while a window is being created.
 
 #include "panes/NavigationHost.h"
 
@@ -9,6 +9,7 @@
 #include <optional>
 
 class Dataset;
+class DbGrid;
 
 /// Raises the monster request with the current row's "id" and opens a monsters window.
 /// An empty id (no rows) does nothing. Returns whether a window was asked for.
@@ -21,6 +22,14 @@ std::optional<WindowKind> itemWindowFor(const QString& type);
 /// Raises the item request with the current row's "I.id" and opens the window its "type"
 /// chooses. An empty type does nothing. Returns whether a window was asked for.
 bool openItemFrom(NavigationHost& host, Dataset& source);
+
+/// A double-click on the grid opens the monster under its dataset's current row
+/// (openMonsterFrom); the host must outlive the grid.
+void opensMonsterOnDoubleClick(DbGrid& grid, NavigationHost& host);
+
+/// A double-click on the grid opens the item under its dataset's current row in the window of
+/// its kind (openItemFrom); the host must outlive the grid.
+void opensItemOnDoubleClick(DbGrid& grid, NavigationHost& host);
 
 /// When the item request is raised: clears it (flag and text) and locates its id in keyField
 /// of the dataset. Returns whether a row matched.

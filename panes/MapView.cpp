@@ -33,14 +33,6 @@ void MapView::decodePicture(const unsigned char* data, size_t size)
     }
 }
 
-void MapView::setSpawnPoints(Dataset* spawnPoints)
-{
-    m_spawnPoints = spawnPoints;
-    update();
-}
-
-Dataset* MapView::spawnPoints() const { return m_spawnPoints; }
-
 const QImage& MapView::picture() const { return m_picture; }
 
 QString MapView::lastError() const { return m_lastError; }

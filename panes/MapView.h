@@ -23,9 +23,6 @@ public:
     /// Shows the picture decoded from these JPEG bytes instead.
     MapView(Dataset* spawnPoints, const QByteArray& jpeg, QWidget* parent = nullptr);
 
-    void setSpawnPoints(Dataset* spawnPoints);
-    Dataset* spawnPoints() const;
-
     /// The decoded map; a null image when decoding failed.
     const QImage& picture() const;
     /// Why the map or the spawn points could not be shown; empty when all went well. Each new

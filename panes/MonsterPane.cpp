@@ -1,6 +1,6 @@
 #include "panes/MonsterPane.h"
 
-#include "browse/DbGrid.h"
+#include "browse/GridSetup.h"
 #include "browse/UiFont.h"
 
 QVector<GridColumn> monsterPaneColumns(bool withItemName, int chanceWidth)
@@ -17,12 +17,5 @@ QVector<GridColumn> monsterPaneColumns(bool withItemName, int chanceWidth)
 
 void setUpMonsterPane(DbGrid& grid, Dataset& dataset, const QVector<GridColumn>& columns)
 {
-    const QFont font = uiFont(kSansSerif, 13);
-    grid.setFont(font);
-    grid.setBaseFont(font);
-    grid.setTitleRow(false);
-    grid.setRowSelect(true);
-    grid.setHint(QString::fromLatin1(kMonsterPaneHint));
-    grid.setColumns(columns);
-    grid.setDataset(dataset);
+    setUpStripGrid(grid, dataset, columns, uiFont(kSansSerif, 13), QStringLiteral("Dbl-click to view monster info"));
 }

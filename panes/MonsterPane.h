@@ -9,8 +9,6 @@
 class DbGrid;
 class Dataset;
 
-inline constexpr const char* kMonsterPaneHint = "Dbl-click to view monster info";
-
 /// Columns of a monster pane; chanceWidth is the "Chance" column's width.
 QVector<GridColumn> monsterPaneColumns(bool withItemName, int chanceWidth = 60);
 

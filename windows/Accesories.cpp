@@ -2,15 +2,15 @@
 
 #include "browse/UiFont.h"
 #include "data/DBModule.h"
-#include "panes/ArmorListSql.h"
 #include "panes/ItemCatalog.h"
+#include "windows/AccesoriesStatements.h"
 
 namespace {
 ItemCatalogDefinition acsDefinition(const QString& exeFolder)
 {
     const QFont plain = uiFont(kSansSerif, 13);
-    ItemCatalogDefinition d(QStringLiteral("QueryAcs"), TAcsForm::acsSql(), QStringLiteral("AcsTypeQuery"),
-                            TAcsForm::acsTypeSql(), QStringLiteral("body_part = "));
+    ItemCatalogDefinition d(QStringLiteral("QueryAcs"), accessoriesSql(), QStringLiteral("AcsTypeQuery"),
+                            accessoryTypesSql(), QStringLiteral("body_part = "));
     d.layout = ItemCatalogOptions(QStringLiteral("Accesories"), QSize(809, 599), QStringLiteral("Accesories type"),
                                   exeFolder);
     ItemCatalogOptions& o = d.layout;
@@ -41,14 +41,6 @@ TAcsForm::TAcsForm(NavigationHost& host, TDBModule& db, QWidget* parent, const Q
     m_catalog->open();
     FormCreate();
 }
-
-QString TAcsForm::acsSql()
-{
-    return armorListSql({QStringLiteral("Necklaces"), QStringLiteral("Rings"), QStringLiteral("Earings")},
-                        QStringLiteral("A.armor_type, A.magical_defense"));
-}
-
-QString TAcsForm::acsTypeSql() { return QStringLiteral("select * from accesories_type order by name;"); }
 
 // --- handlers ------------------------------------------------------------------------------------
 

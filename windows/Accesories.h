@@ -19,10 +19,6 @@ public:
     /// empty means the running executable's folder.
     TAcsForm(NavigationHost& host, TDBModule& db, QWidget* parent = nullptr, const QString& exeFolder = QString());
 
-    /// The thirteen lines of the accessories list's statement, joined by line breaks.
-    static QString acsSql();
-    static QString acsTypeSql();
-
 private:
     void FormCreate();
 

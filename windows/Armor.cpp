@@ -2,16 +2,16 @@
 
 #include "browse/UiFont.h"
 #include "data/DBModule.h"
-#include "panes/ArmorListSql.h"
 #include "panes/ItemCatalog.h"
+#include "windows/ArmorStatements.h"
 
 namespace {
 ItemCatalogDefinition armorDefinition(const QString& exeFolder)
 {
     const QFont plain = uiFont(kSansSerif, 13);
     // The list is labelled "Armor type", yet its entries are body parts.
-    ItemCatalogDefinition d(QStringLiteral("QueryArmor"), TArmorForm::armorSql(), QStringLiteral("ArmorTypeQuery"),
-                            TArmorForm::armorTypeSql(), QStringLiteral("body_part = "));
+    ItemCatalogDefinition d(QStringLiteral("QueryArmor"), armorSql(), QStringLiteral("ArmorTypeQuery"),
+                            armorTypesSql(), QStringLiteral("body_part = "));
     d.layout =
         ItemCatalogOptions(QStringLiteral("Armor"), QSize(748, 479), QStringLiteral("Armor type"), exeFolder);
     ItemCatalogOptions& o = d.layout;
@@ -39,16 +39,6 @@ TArmorForm::TArmorForm(NavigationHost& host, TDBModule& db, QWidget* parent, con
     m_catalog->open();
     FormCreate();
 }
-
-QString TArmorForm::armorSql()
-{
-    return armorListSql({QStringLiteral("Upper Body"), QStringLiteral("Lower Body"), QStringLiteral("Full Body"),
-                         QStringLiteral("Boots"), QStringLiteral("Helmets"), QStringLiteral("Gloves"),
-                         QStringLiteral("Cloack"), QStringLiteral("Underwear"), QStringLiteral("Shields")},
-                        QStringLiteral("A.armor_type, A.physical_defense, A.magical_defense"));
-}
-
-QString TArmorForm::armorTypeSql() { return QStringLiteral("select * from armor_type order by name;"); }
 
 // --- handlers ------------------------------------------------------------------------------------
 

@@ -18,10 +18,6 @@ public:
     /// pictures; empty means the running executable's folder.
     TArmorForm(NavigationHost& host, TDBModule& db, QWidget* parent = nullptr, const QString& exeFolder = QString());
 
-    /// The nineteen lines of the armor list's statement, joined by line breaks.
-    static QString armorSql();
-    static QString armorTypeSql();
-
 private:
     void FormCreate();
 

@@ -3,8 +3,7 @@
 #include "browse/UiFont.h"
 #include "data/DBModule.h"
 #include "panes/ItemCatalog.h"
-
-#include <QStringList>
+#include "windows/ItemsStatements.h"
 
 namespace {
 // The grid's default width is the wider of the title and the value; here the title is wider.
@@ -13,8 +12,8 @@ constexpr int kStackableWidth = 75;
 ItemCatalogDefinition itemsDefinition(const QString& exeFolder)
 {
     const QFont plain = uiFont(kSansSerif, 13);
-    ItemCatalogDefinition d(QStringLiteral("QueryItems"), TItemsForm::itemsSql(),
-                            QStringLiteral("EtcitemTypeQuery"), TItemsForm::categorySql(),
+    ItemCatalogDefinition d(QStringLiteral("QueryItems"), miscItemsSql(),
+                            QStringLiteral("EtcitemTypeQuery"), itemCategoriesSql(),
                             QStringLiteral("type = "));
     d.typeField = QStringLiteral("type");
     // items and itemnames both have a name: the display name comes back as N.name.
@@ -48,29 +47,6 @@ TItemsForm::TItemsForm(NavigationHost& host, TDBModule& db, QWidget* parent, con
     setObjectName(QStringLiteral("ItemsForm"));
     m_catalog->open();
     FormCreate();
-}
-
-QString TItemsForm::itemsSql()
-{
-    return QStringList{
-        QStringLiteral("SELECT I.name, I.type, I.stackable, I.id, I.icon, I.weight, I.price,"),
-        QStringLiteral("N.name, N.description"),
-        QStringLiteral("FROM items as I, itemnames as N"),
-        QStringLiteral("WHERE I.type NOT LIKE 'Weapon' "),
-        QStringLiteral("AND I.type NOT LIKE 'Armor'"),
-        QStringLiteral("AND I.type NOT LIKE 'Accesories'"),
-        QStringLiteral("AND N.id =  I.id"),
-        QStringLiteral("ORDER BY N.name;"),
-    }.join(QLatin1Char('\n'));
-}
-
-QString TItemsForm::categorySql()
-{
-    return QStringList{
-        QStringLiteral("SELECT distinct type "),          QStringLiteral("FROM items"),
-        QStringLiteral("WHERE type NOT LIKE 'Weapon' "),  QStringLiteral("AND type NOT LIKE 'Armor'"),
-        QStringLiteral("AND type NOT LIKE 'Accesories'"), QStringLiteral("ORDER BY type;"),
-    }.join(QLatin1Char('\n'));
 }
 
 // --- handlers ------------------------------------------------------------------------------------

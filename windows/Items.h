@@ -19,11 +19,6 @@ public:
     /// pictures; empty means the running executable's folder.
     TItemsForm(NavigationHost& host, TDBModule& db, QWidget* parent = nullptr, const QString& exeFolder = QString());
 
-    /// The eight lines of the items list's statement, joined by line breaks.
-    static QString itemsSql();
-    /// The six lines of the category statement, joined by line breaks.
-    static QString categorySql();
-
 private:
     void FormCreate();
 

@@ -3,94 +3,63 @@
 #include "browse/DbGrid.h"
 #include "browse/DbLabel.h"
 #include "browse/DbNavigator.h"
-#include "browse/HeaderStrip.h"
+#include "browse/FindBar.h"
+#include "browse/GridSetup.h"
+#include "browse/HandlerGuard.h"
+#include "browse/NamedQuery.h"
 #include "browse/NameSearch.h"
+#include "browse/StripGridPage.h"
 #include "browse/UiFont.h"
 #include "data/Dataset.h"
 #include "data/DBModule.h"
-#include "panes/ItemDetailPanes.h"
+#include "panes/DropsSpoilsPage.h"
+#include "panes/ItemDetailStatements.h"
 #include "panes/LocateRequests.h"
 #include "panes/MapView.h"
 #include "panes/MonsterPane.h"
 #include "panes/NavigationHost.h"
-#include "windows/MonstersSourcesPage.h"
 #include "windows/MonstersStatements.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
-#include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
 constexpr int kMapPage = 2;
+constexpr int kAllBand = 0;
+constexpr int kSourcesDivider = 5;
+constexpr int kSpoilsHeight = 203;
 const QString kMonsterId = QStringLiteral("M.id");
 
-Dataset* makeQuery(Connection& connection, const char* name, const QString& sql, QObject* parent)
-{
-    auto* query = new Dataset(connection, parent);
-    query->setObjectName(QLatin1String(name));
-    query->setSql(sql);
-    return query;
-}
-
-QLabel* caption(const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setFont(uiFont(kTahoma, 13, true));
-    return label;
-}
-
-GridColumn column(const char* field, const char* title, int width, const QFont& font, Qt::Alignment alignment = {})
-{
-    GridColumn c;
-    c.field = QLatin1String(field);
-    c.title = QLatin1String(title);
-    c.width = width;
-    c.font = font;
-    c.alignment = alignment;
-    return c;
-}
+// The band buttons in tool-bar order, named as the design names them.
+const char* const kBandButtons[] = {"Button2", "Button4", "Button3", "Button5",
+                                    "Button7", "Button6", "Button8", "Button9"};
 
 QVector<GridColumn> ownSourceColumns()
 {
     const QFont text = uiFont(kSansSerif, 13, true);
     return {
-        column("icon", "Icon", 40, text),
-        column("percentage", "Chance", kDefaultColumnWidth, text),
-        column("name", "Item Name", 300, text),
-        column("nrdrops", "Quantity", 100, text, Qt::AlignCenter),
-        column("price", "Price", 70, text),
+        gridColumn(QStringLiteral("icon"), QStringLiteral("Icon"), 40, text),
+        gridColumn(QStringLiteral("percentage"), QStringLiteral("Chance"), kDefaultColumnWidth, text),
+        gridColumn(QStringLiteral("name"), QStringLiteral("Item Name"), 300, text),
+        gridColumn(QStringLiteral("nrdrops"), QStringLiteral("Quantity"), 100, text, Qt::AlignCenter),
+        gridColumn(QStringLiteral("price"), QStringLiteral("Price"), 70, text),
     };
 }
 
-void setUpOwnSources(DbGrid& grid, Dataset& dataset, QMenu* menu)
+void nameSources(DropsSpoilsPage& page, const char* upperStrip, const char* upperGrid, const char* lowerStrip,
+                 const char* lowerGrid)
 {
-    // The tall base font gives the rows room for the icons.
-    const QFont base = uiFont(kSansSerif, 27);
-    grid.setFont(base);
-    grid.setBaseFont(base);
-    grid.setTitleRow(false);
-    grid.setRowSelect(true);
-    grid.setHint(QStringLiteral("Right-click to view additional menu or dbl-click for item details"));
-    grid.setColumns(ownSourceColumns());
-    grid.setIconColumn(0);
-    grid.setDataset(dataset);
-    grid.setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(&grid, &QWidget::customContextMenuRequested, menu,
-                     [&grid, menu](const QPoint& at) { menu->popup(grid.viewport()->mapToGlobal(at)); });
+    page.drops()->strip()->setObjectName(QLatin1String(upperStrip));
+    page.drops()->grid()->setObjectName(QLatin1String(upperGrid));
+    page.spoils()->strip()->setObjectName(QLatin1String(lowerStrip));
+    page.spoils()->grid()->setObjectName(QLatin1String(lowerGrid));
 }
-
-void setUpAlternativeSources(DbGrid& grid, Dataset& dataset)
-{
-    setUpMonsterPane(grid, dataset, monsterPaneColumns(true, 60));
-    grid.setHint(QStringLiteral("Click to jump to this monster"));
-}
-}
+} // namespace
 
 TMonstersForm::TMonstersForm(NavigationHost& host, TDBModule& db, QWidget* parent) : QWidget(parent), m_host(host)
 {
@@ -101,85 +70,60 @@ TMonstersForm::TMonstersForm(NavigationHost& host, TDBModule& db, QWidget* paren
     resize(756, 531);
 
     Connection& connection = db.ADOConnection1;
-    m_monsterQuery = makeQuery(connection, "MonsterQuery", monsterListLines().join(QLatin1Char('\n')), this);
-    m_drops = makeQuery(connection, "QueryDrops", monsterDropsSql(), this);
-    m_spoils = makeQuery(connection, "QuerySweep", monsterSpoilsSql(), this);
-    m_altDrops = makeQuery(connection, "AlternativeDrops", ItemDetailPanes::dropSourceSql(), this);
-    m_altSpoils = makeQuery(connection, "AlternativeSpoil", alternativeSpoilSql(), this);
-    m_spawnPoints = makeQuery(connection, "MobLoc", monsterLocationSql(), this);
+    m_monsterQuery =
+        namedQuery(connection, QStringLiteral("MonsterQuery"), monsterListLines().join(QLatin1Char('\n')), this);
+    m_drops = namedQuery(connection, QStringLiteral("QueryDrops"), monsterDropsSql(), this);
+    m_spoils = namedQuery(connection, QStringLiteral("QuerySweep"), monsterSpoilsSql(), this);
+    m_altDrops = namedQuery(connection, QStringLiteral("AlternativeDrops"), dropSourceSql(), this);
+    m_altSpoils = namedQuery(connection, QStringLiteral("AlternativeSpoil"), alternativeSpoilSql(), this);
+    m_spawnPoints = namedQuery(connection, QStringLiteral("MobLoc"), monsterLocationSql(), this);
+    m_monsterQuery->setAfterScroll([this] { MonsterQueryAfterScroll(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     buildToolBars();
     buildBody();
-    declareGrids();
-    connectHandlers();
+    declareSourceGrids();
     openQueries();
     FormCreate();
 }
 
 void TMonstersForm::buildToolBars()
 {
-    m_findBar = new QToolBar(this);
-    m_findBar->setObjectName(QStringLiteral("ToolBar2"));
-    m_findBar->setFixedHeight(31);
-    m_findBar->addWidget(caption(QStringLiteral("Quick Find"), m_findBar));
-    m_search = new QLineEdit(m_findBar);
-    m_search->setObjectName(QStringLiteral("Edit1"));
-    m_search->setFixedWidth(183);
-    m_search->setFont(uiFont(kTahoma, 13));
-    m_findBar->addWidget(m_search);
-    auto* clear = new QPushButton(QStringLiteral("clear"), m_findBar);
-    clear->setObjectName(QStringLiteral("Button1"));
-    clear->setToolTip(QStringLiteral("Clear field"));
-    clear->setStatusTip(QStringLiteral("Clear field"));
-    clear->setFixedWidth(43);
-    m_findBar->addWidget(clear);
-    connect(clear, &QPushButton::clicked, this, &TMonstersForm::Button1Click);
-
+    FindBarOptions findOptions;
+    findOptions.separators = FindBarOptions::None;
+    findOptions.buttonFont = font();
+    findOptions.controlHeight = 0;
+    FindBar find(findOptions, this);
+    find.bind(*m_monsterQuery, QStringLiteral("name"));
     const struct {
         const char* caption;
         const char* field;
     } values[] = {{"Lvl:", "level"}, {"Agro:", "aggro"}, {"Exp:", "exp"},
                   {"HP:", "hp"},     {"SP:", "sp"},       {"Atack range:", "attack_range"}};
     for (const auto& v : values) {
-        QLabel* label = caption(QLatin1String(v.caption), m_findBar);
-        label->setContentsMargins(10, 0, 3, 0);
-        m_findBar->addWidget(label);
-        auto* value = new DbLabel(m_findBar);
-        value->setObjectName(QLatin1String(v.field));
-        value->bind(*m_monsterQuery, QLatin1String(v.field));
-        m_findBar->addWidget(value);
+        find.row().caption(QLatin1String(v.caption))->setContentsMargins(10, 0, 3, 0);
+        find.row().value(*m_monsterQuery, QLatin1String(v.field))->setObjectName(QLatin1String(v.field));
     }
-    layout()->addWidget(m_findBar);
+    layout()->addWidget(find.bar());
 
-    m_bandBar = new QToolBar(this);
-    m_bandBar->setObjectName(QStringLiteral("ToolBar1"));
-    m_bandBar->setFixedHeight(29);
-    m_bandBar->addWidget(caption(QStringLiteral("Lvl:"), m_bandBar));
-    static const char* const buttonNames[] = {"Button2", "Button4", "Button3", "Button5",
-                                              "Button7", "Button6", "Button8", "Button9"};
-    void (TMonstersForm::*const handlers[])() = {
-        &TMonstersForm::Button2Click, &TMonstersForm::Button4Click, &TMonstersForm::Button3Click,
-        &TMonstersForm::Button5Click, &TMonstersForm::Button7Click, &TMonstersForm::Button6Click,
-        &TMonstersForm::Button8Click, &TMonstersForm::Button9Click};
-    for (int i = 0; i < monsterBands().size(); ++i) {
-        if (i > 0)
-            m_bandBar->addSeparator();
-        auto* button = new QToolButton(m_bandBar);
-        button->setObjectName(QLatin1String(buttonNames[i]));
-        button->setText(monsterBands()[i].caption);
+    ToolRow bands(QStringLiteral("ToolBar1"), 29, this);
+    bands.caption(QStringLiteral("Lvl:"));
+    for (int band = 0; band < monsterBands().size(); ++band) {
+        if (band > 0)
+            bands.separator();
+        auto* button = bands.add(new QToolButton(bands.bar()));
+        button->setObjectName(QLatin1String(kBandButtons[band]));
+        button->setText(monsterBands()[band].caption);
         button->setFixedSize(40, 23);
-        m_bandBar->addWidget(button);
-        connect(button, &QToolButton::clicked, this, handlers[i]);
+        connect(button, &QToolButton::clicked, this, guardedSlot([this, band] { BandButtonClick(band); }));
     }
-    m_bandBar->addSeparator();
-    auto* navigator = new DbNavigator(m_bandBar);
+    bands.separator();
+    auto* navigator = bands.add(new DbNavigator(bands.bar()));
     navigator->setObjectName(QStringLiteral("DBNavigator1"));
     navigator->setDataset(*m_monsterQuery);
-    m_bandBar->addWidget(navigator);
-    layout()->addWidget(m_bandBar);
+    layout()->addWidget(bands.bar());
 }
 
 void TMonstersForm::buildBody()
@@ -187,19 +131,29 @@ void TMonstersForm::buildBody()
     auto* body = new QHBoxLayout;
     body->setContentsMargins(0, 0, 0, 0);
     body->setSpacing(0);
-    m_monsterGrid = new DbGrid(this);
-    m_monsterGrid->setObjectName(QStringLiteral("DBGrid1"));
-    m_monsterGrid->setFixedWidth(269);
-    body->addWidget(m_monsterGrid);
+    const QFont cells = uiFont(kSansSerif, 13, true);
+    DbGrid* monsters = titledGrid(QStringLiteral("DBGrid1"), cells,
+                                  {gridColumn(QStringLiteral("level"), QStringLiteral("Lvl"), 40, cells),
+                                   gridColumn(QStringLiteral("name_lang"), QStringLiteral("Monster Name"), 240, cells)},
+                                  this);
+    monsters->setFixedWidth(269);
+    monsters->setRowSelect(true);
+    monsters->setHint(QStringLiteral("Click to view drop/spoil info"));
+    monsters->setDataset(*m_monsterQuery);
+    body->addWidget(monsters);
 
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
     m_pages->tabBar()->setFont(uiFont(kTahoma, 13, true));
     m_pages->tabBar()->setAttribute(Qt::WA_Hover);
-    m_ownPage = new MonstersSourcesPage({"DBGrid2", "HeaderControl1", "DBGrid3", "HeaderControl2"}, m_pages);
+    m_ownPage = new DropsSpoilsPage(kSourcesDivider, DropsSpoilsPage::SpoilsKept, kSpoilsHeight,
+                                    HeaderStrip::IgnoreIconSection, m_pages);
     m_ownPage->setObjectName(QStringLiteral("TabSheet1"));
-    m_altPage = new MonstersSourcesPage({"DBGrid5", "HeaderControl3", "DBGrid4", "HeaderControl4"}, m_pages);
+    nameSources(*m_ownPage, "HeaderControl1", "DBGrid2", "HeaderControl2", "DBGrid3");
+    m_altPage = new DropsSpoilsPage(kSourcesDivider, DropsSpoilsPage::SpoilsKept, kSpoilsHeight,
+                                    HeaderStrip::FirstSectionSorts, m_pages);
     m_altPage->setObjectName(QStringLiteral("TabSheet2"));
+    nameSources(*m_altPage, "HeaderControl3", "DBGrid5", "HeaderControl4", "DBGrid4");
     m_map = new MapView(m_spawnPoints, m_pages);
     m_map->setObjectName(QStringLiteral("PaintBox1"));
     m_pages->addTab(m_ownPage, QStringLiteral("Monster Drop/Spoil"));
@@ -210,49 +164,43 @@ void TMonstersForm::buildBody()
     static_cast<QVBoxLayout*>(layout())->addLayout(body, 1);
 }
 
-void TMonstersForm::declareGrids()
+void TMonstersForm::declareSourceGrids()
 {
-    const QFont cells = uiFont(kSansSerif, 13, true);
-    m_monsterGrid->setFont(cells);
-    m_monsterGrid->setBaseFont(cells);
-    m_monsterGrid->setTitleRow(true);
-    m_monsterGrid->setTitleFont(uiFont(kTahoma, 13, true));
-    m_monsterGrid->setRowSelect(true);
-    m_monsterGrid->setHint(QStringLiteral("Click to view drop/spoil info"));
-    m_monsterGrid->setColumns({column("level", "Lvl", 40, cells), column("name_lang", "Monster Name", 240, cells)});
-    m_monsterGrid->setDataset(*m_monsterQuery);
+    auto* dropMenu = new QMenu(this);
+    dropMenu->setObjectName(QStringLiteral("PopupMenu1"));
+    dropMenu->addAction(QStringLiteral("Find Alternative Drop"), this, guardedSlot([this] { FindLaternative1Click(); }));
+    dropMenu->addAction(QStringLiteral("Find Alternative Spoil"), this,
+                        guardedSlot([this] { FindAlternativeSpoil2Click(); }));
+    dropMenu->addAction(QStringLiteral("View Item Detail"), this, guardedSlot([this] { ViewItemDetail1Click(); }));
+    auto* spoilMenu = new QMenu(this);
+    spoilMenu->setObjectName(QStringLiteral("PopupMenu2"));
+    spoilMenu->addAction(QStringLiteral("Find Alternative Spoil"), this,
+                         guardedSlot([this] { FindAlternativeSpoil1Click(); }));
+    spoilMenu->addAction(QStringLiteral("Find Alternative Drop"), this, guardedSlot([this] { FindAlternativeDrop1Click(); }));
+    spoilMenu->addAction(QStringLiteral("View Item Detail"), this, guardedSlot([this] { ViewItemDetail2Click(); }));
 
-    m_dropMenu = new QMenu(this);
-    m_dropMenu->setObjectName(QStringLiteral("PopupMenu1"));
-    m_dropMenu->addAction(QStringLiteral("Find Alternative Drop"), this, &TMonstersForm::FindLaternative1Click);
-    m_dropMenu->addAction(QStringLiteral("Find Alternative Spoil"), this, &TMonstersForm::FindAlternativeSpoil2Click);
-    m_dropMenu->addAction(QStringLiteral("View Item Detail"), this, &TMonstersForm::ViewItemDetail1Click);
-    m_spoilMenu = new QMenu(this);
-    m_spoilMenu->setObjectName(QStringLiteral("PopupMenu2"));
-    m_spoilMenu->addAction(QStringLiteral("Find Alternative Spoil"), this, &TMonstersForm::FindAlternativeSpoil1Click);
-    m_spoilMenu->addAction(QStringLiteral("Find Alternative Drop"), this, &TMonstersForm::FindAlternativeDrop1Click);
-    m_spoilMenu->addAction(QStringLiteral("View Item Detail"), this, &TMonstersForm::ViewItemDetail2Click);
+    // The drop and spoil lists: tall rows for the icons, a menu, and the item jump.
+    const QString ownHint = QStringLiteral("Right-click to view additional menu or dbl-click for item details");
+    const std::pair<DbGrid*, Dataset*> own[] = {{m_ownPage->drops()->grid(), m_drops},
+                                                {m_ownPage->spoils()->grid(), m_spoils}};
+    QMenu* const menus[] = {dropMenu, spoilMenu};
+    for (int i = 0; i < 2; ++i) {
+        DbGrid& grid = *own[i].first;
+        setUpStripGrid(grid, *own[i].second, ownSourceColumns(), uiFont(kSansSerif, 27), ownHint);
+        grid.setIconColumn(0);
+        grid.setPopupMenu(menus[i]);
+        opensItemOnDoubleClick(grid, m_host);
+    }
 
-    setUpOwnSources(*m_ownPage->upperGrid(), *m_drops, m_dropMenu);
-    setUpOwnSources(*m_ownPage->lowerGrid(), *m_spoils, m_spoilMenu);
-    setUpAlternativeSources(*m_altPage->upperGrid(), *m_altDrops);
-    setUpAlternativeSources(*m_altPage->lowerGrid(), *m_altSpoils);
-}
-
-void TMonstersForm::connectHandlers()
-{
-    connect(m_search, &QLineEdit::textChanged, this, &TMonstersForm::Edit1Change);
-    m_monsterQuery->setAfterScroll([this] { MonsterQueryAfterScroll(); });
-    connect(m_ownPage->upperGrid(), &DbGrid::dblClick, this, &TMonstersForm::ViewItemDetail1Click);
-    connect(m_ownPage->lowerGrid(), &DbGrid::dblClick, this, &TMonstersForm::ViewItemDetail2Click);
-    connect(m_altPage->upperGrid(), &DbGrid::cellClick, this, &TMonstersForm::DBGrid5CellClick);
-    connect(m_altPage->lowerGrid(), &DbGrid::cellClick, this, &TMonstersForm::DBGrid4CellClick);
-    connect(m_altPage->upperGrid(), &DbGrid::dblClick, this, &TMonstersForm::DBGrid5DblClick);
-    connect(m_altPage->lowerGrid(), &DbGrid::dblClick, this, &TMonstersForm::DBGrid4DblClick);
-    connect(m_ownPage->upperStrip(), &QHeaderView::sectionClicked, this, &TMonstersForm::HeaderControl1SectionClick);
-    connect(m_ownPage->lowerStrip(), &QHeaderView::sectionClicked, this, &TMonstersForm::HeaderControl2SectionClick);
-    connect(m_altPage->upperStrip(), &QHeaderView::sectionClicked, this, &TMonstersForm::HeaderControl3SectionClick);
-    connect(m_altPage->lowerStrip(), &QHeaderView::sectionClicked, this, &TMonstersForm::HeaderControl4SectionClick);
+    // The other sources of an item: a click jumps to the monster in this window's own list.
+    const std::pair<DbGrid*, Dataset*> alternatives[] = {{m_altPage->drops()->grid(), m_altDrops},
+                                                         {m_altPage->spoils()->grid(), m_altSpoils}};
+    for (const auto& [grid, sources] : alternatives) {
+        setUpMonsterPane(*grid, *sources, monsterPaneColumns(true, 60));
+        grid->setHint(QStringLiteral("Click to jump to this monster"));
+        connect(grid, &DbGrid::cellClick, this, guardedSlot([this, sources = sources] { AlternativeCellClick(*sources); }));
+        connect(grid, &DbGrid::dblClick, this, guardedSlot([this] { AlternativeDblClick(); }));
+    }
 }
 
 void TMonstersForm::openQueries()
@@ -261,46 +209,6 @@ void TMonstersForm::openQueries()
     for (Dataset* query : {m_drops, m_spoils, m_altDrops, m_altSpoils, m_spawnPoints})
         query->open();
     m_monsterQuery->open();
-}
-
-void TMonstersForm::FormCreate()
-{
-    consumeMonsterRequest(m_host, *m_monsterQuery, kMonsterId);
-    m_ownPage->upperStrip()->fillFrom(*m_ownPage->upperGrid(), HeaderStrip::IgnoreIconSection);
-    m_ownPage->lowerStrip()->fillFrom(*m_ownPage->lowerGrid(), HeaderStrip::IgnoreIconSection);
-    m_altPage->upperStrip()->fillFrom(*m_altPage->upperGrid(), HeaderStrip::FirstSectionSorts);
-    m_altPage->lowerStrip()->fillFrom(*m_altPage->lowerGrid(), HeaderStrip::FirstSectionSorts);
-}
-
-void TMonstersForm::reloadBand(int band)
-{
-    m_monsterQuery->close();
-    m_monsterQuery->clearSql();
-    m_monsterQuery->addSql(monsterBands()[band].statement);
-    m_monsterQuery->open();
-}
-
-void TMonstersForm::Button2Click() { reloadBand(0); }
-void TMonstersForm::Button4Click() { reloadBand(1); }
-void TMonstersForm::Button3Click() { reloadBand(2); }
-void TMonstersForm::Button5Click() { reloadBand(3); }
-void TMonstersForm::Button7Click() { reloadBand(4); }
-void TMonstersForm::Button6Click() { reloadBand(5); }
-void TMonstersForm::Button8Click() { reloadBand(6); }
-void TMonstersForm::Button9Click() { reloadBand(7); }
-
-void TMonstersForm::Edit1Change() { quickFind(*m_monsterQuery, QStringLiteral("name"), m_search->text()); }
-
-void TMonstersForm::Button1Click() { clearSearch(*m_search, *m_monsterQuery); }
-
-void TMonstersForm::MonsterQueryAfterScroll()
-{
-    const QString filter = filterText(QStringLiteral("npc_id = "), m_monsterQuery->asText(kMonsterId));
-    refilter(*m_drops, filter);
-    refilter(*m_spoils, filter);
-    refilter(*m_spawnPoints, filter);
-    if (m_pages->currentIndex() == kMapPage)
-        m_map->update();
 }
 
 void TMonstersForm::findAlternative(Dataset& source, Dataset& target)
@@ -312,6 +220,33 @@ void TMonstersForm::findAlternative(Dataset& source, Dataset& target)
     m_pages->setCurrentIndex(1);
 }
 
+// --- handlers ------------------------------------------------------------------------------------
+
+void TMonstersForm::FormCreate()
+{
+    consumeMonsterRequest(m_host, *m_monsterQuery, kMonsterId);
+    m_ownPage->fillStrips();
+    m_altPage->fillStrips();
+}
+
+void TMonstersForm::BandButtonClick(int band)
+{
+    m_monsterQuery->close();
+    m_monsterQuery->clearSql();
+    m_monsterQuery->addSql(monsterBands()[band].statement);
+    m_monsterQuery->open();
+}
+
+void TMonstersForm::MonsterQueryAfterScroll()
+{
+    const QString filter = filterText(QStringLiteral("npc_id = "), m_monsterQuery->asText(kMonsterId));
+    refilter(*m_drops, filter);
+    refilter(*m_spoils, filter);
+    refilter(*m_spawnPoints, filter);
+    if (m_pages->currentIndex() == kMapPage)
+        m_map->update();
+}
+
 void TMonstersForm::FindLaternative1Click() { findAlternative(*m_drops, *m_altDrops); }
 void TMonstersForm::FindAlternativeSpoil2Click() { findAlternative(*m_drops, *m_altSpoils); }
 void TMonstersForm::FindAlternativeSpoil1Click() { findAlternative(*m_spoils, *m_altSpoils); }
@@ -320,20 +255,12 @@ void TMonstersForm::FindAlternativeDrop1Click() { findAlternative(*m_spoils, *m_
 void TMonstersForm::ViewItemDetail1Click() { openItemFrom(m_host, *m_drops); }
 void TMonstersForm::ViewItemDetail2Click() { openItemFrom(m_host, *m_spoils); }
 
-void TMonstersForm::jumpToMonster(Dataset& sources)
+void TMonstersForm::AlternativeCellClick(Dataset& sources)
 {
     const QString monster = sources.asText(QStringLiteral("id"));
-    Button2Click();
+    BandButtonClick(kAllBand);
     if (!monster.isEmpty())
         m_monsterQuery->locate(kMonsterId, monster, CaseInsensitive | PartialKey);
 }
 
-void TMonstersForm::DBGrid5CellClick() { jumpToMonster(*m_altDrops); }
-void TMonstersForm::DBGrid4CellClick() { jumpToMonster(*m_altSpoils); }
-void TMonstersForm::DBGrid5DblClick() { m_pages->setCurrentIndex(0); }
-void TMonstersForm::DBGrid4DblClick() { m_pages->setCurrentIndex(0); }
-
-void TMonstersForm::HeaderControl1SectionClick(int section) { m_ownPage->upperStrip()->sortBy(*m_drops, section); }
-void TMonstersForm::HeaderControl2SectionClick(int section) { m_ownPage->lowerStrip()->sortBy(*m_spoils, section); }
-void TMonstersForm::HeaderControl3SectionClick(int section) { m_altPage->upperStrip()->sortBy(*m_altDrops, section); }
-void TMonstersForm::HeaderControl4SectionClick(int section) { m_altPage->lowerStrip()->sortBy(*m_altSpoils, section); }
+void TMonstersForm::AlternativeDblClick() { m_pages->setCurrentIndex(0); }

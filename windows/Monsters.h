@@ -7,14 +7,11 @@
 
 class Dataset;
 class DbGrid;
-class HeaderStrip;
+class DropsSpoilsPage;
 class MapView;
-class MonstersSourcesPage;
 class NavigationHost;
-class QLineEdit;
 class QMenu;
 class QTabWidget;
-class QToolBar;
 class TDBModule;
 
 class TMonstersForm : public QWidget {
@@ -27,25 +24,13 @@ public:
 private:
     void buildToolBars();
     void buildBody();
-    void declareGrids();
-    void connectHandlers();
+    void declareSourceGrids();
     void openQueries();
-    void reloadBand(int band);
     void findAlternative(Dataset& source, Dataset& target);
-    void jumpToMonster(Dataset& sources);
 
     // Handlers.
     void FormCreate();
-    void Button2Click();
-    void Button4Click();
-    void Button3Click();
-    void Button5Click();
-    void Button7Click();
-    void Button6Click();
-    void Button8Click();
-    void Button9Click();
-    void Edit1Change();
-    void Button1Click();
+    void BandButtonClick(int band);
     void MonsterQueryAfterScroll();
     void FindLaternative1Click();
     void FindAlternativeSpoil2Click();
@@ -53,14 +38,8 @@ private:
     void FindAlternativeSpoil1Click();
     void FindAlternativeDrop1Click();
     void ViewItemDetail2Click();
-    void DBGrid5CellClick();
-    void DBGrid4CellClick();
-    void DBGrid5DblClick();
-    void DBGrid4DblClick();
-    void HeaderControl1SectionClick(int section);
-    void HeaderControl2SectionClick(int section);
-    void HeaderControl3SectionClick(int section);
-    void HeaderControl4SectionClick(int section);
+    void AlternativeCellClick(Dataset& sources);
+    void AlternativeDblClick();
 
     NavigationHost& m_host;
 
@@ -71,14 +50,8 @@ private:
     Dataset* m_altSpoils;      // AlternativeSpoil
     Dataset* m_spawnPoints;    // MobLoc
 
-    QToolBar* m_findBar = nullptr;  // ToolBar2
-    QLineEdit* m_search = nullptr;  // Edit1
-    QToolBar* m_bandBar = nullptr;  // ToolBar1
-    DbGrid* m_monsterGrid = nullptr;  // DBGrid1
-    QTabWidget* m_pages = nullptr;  // PageControl1
-    MonstersSourcesPage* m_ownPage = nullptr;  // TabSheet1
-    MonstersSourcesPage* m_altPage = nullptr;  // TabSheet2
-    MapView* m_map = nullptr;  // PaintBox1
-    QMenu* m_dropMenu = nullptr;  // PopupMenu1
-    QMenu* m_spoilMenu = nullptr;  // PopupMenu2
+    QTabWidget* m_pages = nullptr;          // PageControl1
+    DropsSpoilsPage* m_ownPage = nullptr;   // TabSheet1: DBGrid2, DBGrid3
+    DropsSpoilsPage* m_altPage = nullptr;   // TabSheet2: DBGrid5, DBGrid4
+    MapView* m_map = nullptr;               // PaintBox1
 };

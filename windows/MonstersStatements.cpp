@@ -1,5 +1,7 @@
 #include "windows/MonstersStatements.h"
 
+#include "panes/SourceStatement.h"
+
 namespace {
 const QString kBandHead = QStringLiteral(
     "SELECT DISTINCT M.id, M.name, M.level, M.aggro, M.hp, M.mp, M.exp, M.sp, M.npc, M.attack_range,N.id,  N.title, "
@@ -74,27 +76,8 @@ QString monsterSpoilsSql() { return monsterSourcesSql(true); }
 
 QString alternativeSpoilSql()
 {
-    const QString join = QStringLiteral(
-        "FROM itemnames INNER JOIN (npcnames INNER JOIN (drops INNER JOIN monsters ON drops.npc_id = monsters.id) "
-        "ON npcnames.id = monsters.id) ON itemnames.id = drops.item_id");
-    const QString where = QStringLiteral("WHERE (((drops.sweep)=1))");
-    return QStringList{
-        QStringLiteral("SELECT drops.npc_id, drops.item_id, drops.sweep, ([drops.min] &\"-\"&[drops.max]) AS nrdrops, "
-                       "drops.percentage, itemnames.name, monsters.level, monsters.id,  npcnames.name"),
-        join,
-        where,
-        QStringLiteral("AND drops.max>1"),
-        QString(),
-        QStringLiteral("UNION"),
-        QString(),
-        QStringLiteral("SELECT drops.npc_id, drops.item_id, drops.sweep, 1 AS nrdrops, drops.percentage, "
-                       "itemnames.name, monsters.level, monsters.id, npcnames.name"),
-        join,
-        where,
-        QStringLiteral("AND drops.max=1"),
-        QString(),
-        QStringLiteral("ORDER BY drops.percentage DESC;"),
-    }.join(QLatin1Char('\n'));
+    // The item windows' spoil sources, with the blanks this window writes before the monster's name.
+    return sourceStatement(1, QStringLiteral("  "), QStringLiteral(" "));
 }
 
 QString monsterLocationSql() { return QStringLiteral("select  * from monster_location;"); }

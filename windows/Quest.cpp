@@ -69,8 +69,8 @@ TQuestForm::TQuestForm(NavigationHost&, TDBModule& db, QWidget* parent) : QWidge
         m_factStrip->addValue(QLatin1String(fact.caption), *m_facts, QLatin1String(fact.field));
     find.navigator()->setDataset(*m_quests);
 
-    connect(m_search, &QLineEdit::textChanged, this, [this] { guarded([this] { Edit1Change(); }); });
-    connect(m_clear, &QPushButton::clicked, this, [this] { guarded([this] { Button1Click(); }); });
+    connect(m_search, &QLineEdit::textChanged, this, guardedSlot([this] { Edit1Change(); }));
+    connect(m_clear, &QPushButton::clicked, this, guardedSlot([this] { Button1Click(); }));
     m_quests->open();
     m_details->open();
     m_facts->open();

@@ -2,33 +2,22 @@
 
 #include "browse/BrowseToolBars.h"
 #include "browse/DbGrid.h"
+#include "browse/GridSetup.h"
+#include "browse/HandlerGuard.h"
 #include "browse/NamedQuery.h"
 #include "browse/NameSearch.h"
 #include "browse/UiFont.h"
 #include "data/Dataset.h"
 #include "data/DBModule.h"
+#include "windows/SetsStatements.h"
 
 #include <QEvent>
 #include <QSplitter>
-#include <QStringList>
 #include <QToolBar>
 #include <QVBoxLayout>
 
 namespace {
 constexpr int kPieceGridHeight = 182;
-
-// A grid with its own title row (Tahoma 13 bold) whose base font sets the row height.
-DbGrid* titledGrid(const char* name, const QFont& baseFont, const QVector<GridColumn>& columns, QWidget* parent)
-{
-    auto* grid = new DbGrid(parent);
-    grid->setObjectName(QLatin1String(name));
-    grid->setFont(baseFont);
-    grid->setBaseFont(baseFont);
-    grid->setTitleRow(true);
-    grid->setTitleFont(uiFont(kTahoma, 13, true));
-    grid->setColumns(columns);
-    return grid;
-}
 
 QVector<GridColumn> setColumns()
 {
@@ -61,12 +50,16 @@ TSetsForm::TSetsForm(NavigationHost&, TDBModule& db, QWidget* parent, const QStr
     setFont(uiFont(kSansSerif, 11));
     resize(696, 464);
 
-    m_sets = namedTable(db.ADOConnection1, QStringLiteral("SetsName"), QStringLiteral("sets"), this);
-    m_details = namedQuery(db.ADOConnection1, QStringLiteral("SetsDetails"), setsDetailsSql(), this);
-    m_types = namedQuery(db.ADOConnection1, QStringLiteral("QueryType"), setTypeSql(), this);
+    m_sets = namedTable(db.ADOConnection1, QStringLiteral("SetsName"), setsTable(), this);
+    m_details = namedQuery(db.ADOConnection1, QStringLiteral("SetsDetails"), setPiecesSql(), this);
+    m_types = namedQuery(db.ADOConnection1, QStringLiteral("QueryType"), setTypesSql(), this);
 
-    m_bars = std::make_unique<BrowseToolBars>(
-        TypeBarOptions{QStringLiteral("Set Type"), 0, 158, uiFont(kSansSerif, 13), true}, this);
+    TypeBarOptions bars;
+    bars.label = QStringLiteral("Set Type");
+    bars.listWidth = 158;
+    bars.listFont = uiFont(kSansSerif, 13);
+    bars.dropDownRightAligned = true;
+    m_bars = std::make_unique<BrowseToolBars>(bars, this);
     buildGrids(exeFolder);
 
     m_sets->setAfterScroll([this] { SetsNameAfterScroll(); });
@@ -76,29 +69,6 @@ TSetsForm::TSetsForm(NavigationHost&, TDBModule& db, QWidget* parent, const QStr
     m_types->open();
     m_bars->bindList(*m_sets, *m_types, QStringLiteral("type"), QStringLiteral("type = "), QStringLiteral("name"));
 }
-
-TSetsForm::~TSetsForm()
-{
-    // The views go before the datasets they show.
-    m_setGrid->removeEventFilter(this);
-    m_sets->setAfterScroll({});
-    delete m_bars->typeBar();
-    delete m_bars->findBar();
-    delete m_setGrid->parentWidget();
-}
-
-QString TSetsForm::setsDetailsSql()
-{
-    return QStringList{
-        QStringLiteral("SELECT S.item_id, S.set_id, I.id, I.icon, I.price, N.id, N.name, A.*"),
-        QStringLiteral("FROM setitems AS S, items AS I, itemnames AS N, armor AS A"),
-        QStringLiteral("WHERE I.id = S.item_id"),
-        QStringLiteral("AND N.id = I.id"),
-        QStringLiteral("AND A.id=I.id"),
-    }.join(QLatin1Char('\n'));
-}
-
-QString TSetsForm::setTypeSql() { return QStringLiteral("SELECT DISTINCT type FROM sets"); }
 
 void TSetsForm::buildGrids(const QString& exeFolder)
 {
@@ -113,14 +83,14 @@ void TSetsForm::buildGrids(const QString& exeFolder)
     splitter->setChildrenCollapsible(false);
     layout->addWidget(splitter, 1);
 
-    m_setGrid = titledGrid("DBGrid3", uiFont(kSansSerif, 17), setColumns(), splitter);
+    m_setGrid = titledGrid(QStringLiteral("DBGrid3"), uiFont(kSansSerif, 17), setColumns(), splitter);
     m_setGrid->setRowSelect(true);
     // Tab moves between cells of the grid instead of leaving it.
     m_setGrid->setTabKeyNavigation(true);
     m_setGrid->setDataset(*m_sets);
 
     // The 27-pixel base font makes the rows tall enough for the icons.
-    m_pieceGrid = titledGrid("DBGrid1", uiFont(kSansSerif, 27), pieceColumns(), splitter);
+    m_pieceGrid = titledGrid(QStringLiteral("DBGrid1"), uiFont(kSansSerif, 27), pieceColumns(), splitter);
     m_pieceGrid->setFont(uiFont(kSansSerif, 13));
     m_pieceGrid->setColumnResize(true);
     m_pieceGrid->setRowSelect(false);
@@ -137,7 +107,7 @@ void TSetsForm::buildGrids(const QString& exeFolder)
 bool TSetsForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_setGrid && event->type() == QEvent::FocusIn)
-        DBGrid3Enter();
+        guarded([this] { DBGrid3Enter(); });
     return QWidget::eventFilter(watched, event);
 }
 

@@ -2,11 +2,12 @@
 // The armor sets window: the sets with their bonus, narrowed by set type and searched by name,
 // and under them the pieces of the selected set with their icons and statistics.
 
+#include "browse/BrowseToolBars.h"
+
 #include <QWidget>
 
 #include <memory>
 
-class BrowseToolBars;
 class Dataset;
 class DbGrid;
 class NavigationHost;
@@ -20,11 +21,6 @@ public:
     /// neither raises nor reads a request. exeFolder (with its separator) locates the icon
     /// pictures; empty means the running executable's folder.
     TSetsForm(NavigationHost& host, TDBModule& db, QWidget* parent = nullptr, const QString& exeFolder = QString());
-    ~TSetsForm() override;
-
-    /// The five lines of the pieces statement, joined by line breaks.
-    static QString setsDetailsSql();
-    static QString setTypeSql();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

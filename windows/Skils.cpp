@@ -183,13 +183,13 @@ void TSkilsForm::createQueries(TDBModule& db)
 
 void TSkilsForm::connectHandlers()
 {
-    connect(m_race, &DbLookupComboBox::picked, this, [this] { guarded([this] { RaceClick(); }); });
-    connect(m_clas, &DbLookupComboBox::picked, this, [this] { guarded([this] { ClasClick(); }); });
-    connect(m_firstProf, &DbLookupComboBox::picked, this, [this] { guarded([this] { FirstProfClick(); }); });
-    connect(m_secondProf, &DbLookupComboBox::picked, this, [this] { guarded([this] { SecondProfClick(); }); });
-    connect(m_lvlFilter, &DbLookupComboBox::picked, this, [this] { guarded([this] { LvlFilterClick(); }); });
+    connect(m_race, &DbLookupComboBox::picked, this, guardedSlot([this] { RaceClick(); }));
+    connect(m_clas, &DbLookupComboBox::picked, this, guardedSlot([this] { ClasClick(); }));
+    connect(m_firstProf, &DbLookupComboBox::picked, this, guardedSlot([this] { FirstProfClick(); }));
+    connect(m_secondProf, &DbLookupComboBox::picked, this, guardedSlot([this] { SecondProfClick(); }));
+    connect(m_lvlFilter, &DbLookupComboBox::picked, this, guardedSlot([this] { LvlFilterClick(); }));
     // Ticking by hand and unticking from LvlFilterClick both run the handler.
-    connect(m_applyFilter, &QCheckBox::toggled, this, [this] { guarded([this] { CheckBox1Click(); }); });
+    connect(m_applyFilter, &QCheckBox::toggled, this, guardedSlot([this] { CheckBox1Click(); }));
 }
 
 // --- handlers ------------------------------------------------------------------------------------

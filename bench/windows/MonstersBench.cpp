@@ -6,8 +6,8 @@
 
 #include "bench/support/BenchSupport.h"
 #include "data/Connection.h"
-#include "data/DBModule.h"
 #include "data/Dataset.h"
+#include "data/DBModule.h"
 #include "panes/MapView.h"
 #include "windows/Monsters.h"
 

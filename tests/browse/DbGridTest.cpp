@@ -96,7 +96,7 @@ void DbGridTest::modelStaysConsistentThroughFilterSortAndClose()
 
 void DbGridTest::cellsShowTextFontsAndAlignments()
 {
-    DatasetModel* model = m_grid->datasetModel();
+    QAbstractItemModel* model = m_grid->model();
     QCOMPARE(model->index(1, 1).data().toString(), QStringLiteral("apple pie"));
     QCOMPARE(model->index(2, 3).data().toString(), QStringLiteral("3.25"));
     QCOMPARE(model->index(1, 0).data().toString(), QString());  // NULL icon reads empty
@@ -131,7 +131,7 @@ void DbGridTest::keysAndWheelMoveTheDatasetOnceEach()
     QCOMPARE(m_scrolls, 3);
     QCOMPARE(m_grid->currentIndex().row(), 5);
 
-    QTest::mouseClick(m_grid->viewport(), Qt::LeftButton, {}, m_grid->visualRect(m_grid->datasetModel()->index(0, 1)).center());
+    QTest::mouseClick(m_grid->viewport(), Qt::LeftButton, {}, m_grid->visualRect(m_grid->model()->index(0, 1)).center());
     QCOMPARE(m_things->recNo(), 0);
     QCOMPARE(m_scrolls, 4);
     QVERIFY(m_grid->selectionModel()->isRowSelected(0, QModelIndex()));
@@ -156,13 +156,13 @@ void DbGridTest::sortKeepsTheRowAndRunsNoAfterScroll()
     QCOMPARE(m_things->asText(QStringLiteral("name")), QStringLiteral("Broad Axe"));
     const QModelIndex current = m_grid->currentIndex();
     QCOMPARE(current.row(), m_things->recNo());
-    QCOMPARE(m_grid->datasetModel()->index(current.row(), 1).data().toString(), QStringLiteral("Broad Axe"));
+    QCOMPARE(m_grid->model()->index(current.row(), 1).data().toString(), QStringLiteral("Broad Axe"));
 }
 
 void DbGridTest::emptyResultSelectsNothing()
 {
     refilter(*m_things, QStringLiteral("kind = 'Nothing'"));
-    QCOMPARE(m_grid->datasetModel()->rowCount(), 0);
+    QCOMPARE(m_grid->model()->rowCount(), 0);
     QVERIFY(!m_grid->selectionModel()->hasSelection());
     QTest::keyClick(m_grid.get(), Qt::Key_Down);
     QCOMPARE(m_things->recNo(), -1);
@@ -190,7 +190,7 @@ void DbGridTest::doubleClickAndCellClickReachTheWindow()
 {
     QSignalSpy dbl(m_grid.get(), &DbGrid::dblClick);
     QSignalSpy cell(m_grid.get(), &DbGrid::cellClick);
-    const QPoint at = m_grid->visualRect(m_grid->datasetModel()->index(2, 3)).center();
+    const QPoint at = m_grid->visualRect(m_grid->model()->index(2, 3)).center();
     QTest::mouseClick(m_grid->viewport(), Qt::LeftButton, {}, at);
     QCOMPARE(cell.count(), 1);
     QCOMPARE(cell.at(0).at(0).toInt(), 2);

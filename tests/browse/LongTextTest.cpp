@@ -89,7 +89,7 @@ void LongTextTest::gridCellShowsTheStartAndTheTooltipMore()
     QVERIFY(QTest::qWaitForWindowExposed(&grid));
     grid.grab();  // a whole paint of both rows
 
-    const QModelIndex cut = grid.datasetModel()->index(0, 1);
+    const QModelIndex cut = grid.model()->index(0, 1);
     const QString shown = cut.data().toString();
     QCOMPARE(shown.size(), kShownTextLimit);
     QCOMPARE(shown, m_long.left(kShownTextLimit - 1) + kEllipsis);
@@ -98,7 +98,7 @@ void LongTextTest::gridCellShowsTheStartAndTheTooltipMore()
     QVERIFY(tip.size() < kToolTipTextLimit + 100);
     QVERIFY(Qt::mightBeRichText(tip));
 
-    const QModelIndex whole = grid.datasetModel()->index(1, 1);
+    const QModelIndex whole = grid.model()->index(1, 1);
     QCOMPARE(whole.data().toString(), QStringLiteral("Short note"));
     QVERIFY(!whole.data(Qt::ToolTipRole).isValid());
     // What the grid shows is cut; what the dataset holds is not.

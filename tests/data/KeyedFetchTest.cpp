@@ -6,9 +6,9 @@
 
 #include "data/Connection.h"
 #include "data/Dataset.h"
-#include "panes/ItemDetailPanes.h"
+#include "panes/ItemDetailStatements.h"
 #include "windows/MonstersStatements.h"
-#include "windows/Sets.h"
+#include "windows/SetsStatements.h"
 
 #include <gtest/gtest.h>
 
@@ -45,17 +45,17 @@ QVector<DetailCase> cases() {
     const QString everyItem = QStringLiteral("SELECT id FROM items");
     const QString everyMonster = QStringLiteral("SELECT id FROM monsters");
     return {
-        {"ItemDrops", ItemDetailPanes::dropSourceSql(), everyWeapon, {"item_id"}, 0, sourceSorts},
-        {"ItemSpoils", ItemDetailPanes::spoilSourceSql(), everyItem, {"item_id"}, 600, sourceSorts},
+        {"ItemDrops", dropSourceSql(), everyWeapon, {"item_id"}, 0, sourceSorts},
+        {"ItemSpoils", spoilSourceSql(), everyItem, {"item_id"}, 600, sourceSorts},
         {"AlternativeSpoil", alternativeSpoilSql(), everyItem, {"item_id"}, 600, sourceSorts},
         {"Ingredients",
-         ItemDetailPanes::ingredientSql(),
+         ingredientSql(),
          everyWeapon,
          {"item_id"},
          0,
          {"quantity ASC", "name DESC"}},
         {"RecipeHeader",
-         ItemDetailPanes::recipeHeaderSql(),
+         recipeHeaderSql(),
          QStringLiteral("SELECT item_id, rate FROM recipes"),
          {"item_id", "rate"},
          300,
@@ -74,7 +74,7 @@ QVector<DetailCase> cases() {
          {"percentage ASC", "nrdrops ASC"}},
         {"SpawnPoints", monsterLocationSql(), everyMonster, {"npc_id"}, 600, {"X ASC"}},
         {"SetPieces",
-         TSetsForm::setsDetailsSql(),
+         setPiecesSql(),
          QStringLiteral("SELECT id FROM sets"),
          {"set_id"},
          0,

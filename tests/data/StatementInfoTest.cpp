@@ -1,9 +1,9 @@
 // Which filters a statement can take into its WHERE, the statement that fetches one key, and
 // what the arms' probes learn, on the hand-made rows.
 
-#include "data/StatementInfo.h"
 #include "data/Connection.h"
 #include "data/JetSql.h"
+#include "data/StatementInfo.h"
 #include "tests/data/TestDb.h"
 
 #include <gtest/gtest.h>

@@ -3,14 +3,15 @@
 
 #include "browse/DbLookupComboBox.h"
 #include "browse/HeaderStrip.h"
-#include "tests/windows/ItemWindowEnv.h"
+#include "tests/support/FakeHost.h"
+#include "tests/support/WindowEnv.h"
 #include "tools/gendb/Fixture.h"
 #include "windows/Accesories.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 
-using namespace itemenv;
+using namespace windowenv;
 
 class AccesoriesTest : public QObject {
     Q_OBJECT
@@ -23,21 +24,13 @@ private slots:
     void consumesTheItemRequest();
 
 private:
-    std::unique_ptr<TAcsForm> open(RecordingHost& host)
-    {
-        auto form = std::make_unique<TAcsForm>(host, m_fixture->db(), nullptr, m_fixture->folder());
-        form->show();
-        if (!QTest::qWaitForWindowExposed(form.get()))
-            qWarning("accessories window not exposed");
-        return form;
-    }
     std::unique_ptr<FixtureDb> m_fixture;
 };
 
 void AccesoriesTest::listsTheJewelleryByMagicalDefence()
 {
-    RecordingHost host;
-    auto form = open(host);
+    FakeHost host;
+    auto form = openForm<TAcsForm>(host, *m_fixture, QSize());
     QCOMPARE(form->windowTitle(), QStringLiteral("Accesories"));
     using namespace fixture;
     Dataset& acs = query(*form, QStringLiteral("QueryAcs"));
@@ -55,8 +48,8 @@ void AccesoriesTest::listsTheJewelleryByMagicalDefence()
 
 void AccesoriesTest::clearKeepsTheTypeAndSelectsTheFirstRow()
 {
-    RecordingHost host;
-    auto form = open(host);
+    FakeHost host;
+    auto form = openForm<TAcsForm>(host, *m_fixture, QSize());
     Dataset& acs = query(*form, QStringLiteral("QueryAcs"));
     auto* search = part<QLineEdit>(*form, QStringLiteral("Edit1"));
     QTest::keyClicks(search, QStringLiteral("neck"));
@@ -92,10 +85,10 @@ void AccesoriesTest::consumesTheItemRequest()
 {
     QFETCH(QString, requested);
     QFETCH(qint64, selected);
-    RecordingHost host;
+    FakeHost host;
     host.ItemLocatePending = true;
     host.ItemLocateId = requested;
-    auto form = open(host);
+    auto form = openForm<TAcsForm>(host, *m_fixture, QSize());
     QCOMPARE(query(*form, QStringLiteral("QueryAcs")).asInteger(QStringLiteral("id")), selected);
     QCOMPARE(query(*form, QStringLiteral("ReciepeQuery")).filter(), QStringLiteral("item_id = '%1'").arg(selected));
     QVERIFY(!host.ItemLocatePending);

@@ -3,13 +3,14 @@
 
 #include "browse/DbLookupComboBox.h"
 #include "browse/HeaderStrip.h"
-#include "tests/windows/ItemWindowEnv.h"
+#include "tests/support/FakeHost.h"
+#include "tests/support/WindowEnv.h"
 #include "tools/gendb/Fixture.h"
 #include "windows/Armor.h"
 
 #include <QTabWidget>
 
-using namespace itemenv;
+using namespace windowenv;
 
 class ArmorTest : public QObject {
     Q_OBJECT
@@ -25,22 +26,13 @@ private slots:
     void monsterPanesOpenTheMonster();
 
 private:
-    std::unique_ptr<TArmorForm> open(RecordingHost& host)
-    {
-        auto form = std::make_unique<TArmorForm>(host, m_fixture->db(), nullptr, m_fixture->folder());
-        form->resize(1000, 700);
-        form->show();
-        if (!QTest::qWaitForWindowExposed(form.get()))
-            qWarning("armor window not exposed");
-        return form;
-    }
     std::unique_ptr<FixtureDb> m_fixture;
 };
 
 void ArmorTest::listsTheNineBodyPartsByTypeThenDefence()
 {
-    RecordingHost host;
-    auto form = open(host);
+    FakeHost host;
+    auto form = openForm<TArmorForm>(host, *m_fixture);
     QCOMPARE(form->windowTitle(), QStringLiteral("Armor"));
     Dataset& armor = query(*form, QStringLiteral("QueryArmor"));
     // Heavy 40/60/90, Light, Robe, Shield 80/120: shields of both kinds are in, the gloves
@@ -81,8 +73,8 @@ void ArmorTest::bodyPartFilter()
     QFETCH(QString, filter);
     QFETCH(QList<qint64>, listed);
     QFETCH(int, ingredients);
-    RecordingHost host;
-    auto form = open(host);
+    FakeHost host;
+    auto form = openForm<TArmorForm>(host, *m_fixture);
     // Move off the first row, so that the filter's move to the first row is seen.
     Dataset& armor = query(*form, QStringLiteral("QueryArmor"));
     armor.last();
@@ -115,11 +107,11 @@ void ArmorTest::consumesTheItemRequest()
 {
     QFETCH(QString, requested);
     QFETCH(qint64, selected);
-    RecordingHost host;
+    FakeHost host;
     host.ItemLocatePending = true;
     host.ItemLocateId = requested;
     host.MonsterLocatePending = false;
-    auto form = open(host);
+    auto form = openForm<TArmorForm>(host, *m_fixture);
     Dataset& armor = query(*form, QStringLiteral("QueryArmor"));
     QCOMPARE(armor.asInteger(QStringLiteral("id")), selected);
     QCOMPARE(query(*form, QStringLiteral("AlternativeDrops")).filter(), QStringLiteral("item_id = '%1'").arg(selected));
@@ -130,8 +122,8 @@ void ArmorTest::consumesTheItemRequest()
 
 void ArmorTest::stripsSortTheirOwnDatasets()
 {
-    RecordingHost host;
-    auto form = open(host);
+    FakeHost host;
+    auto form = openForm<TArmorForm>(host, *m_fixture);
     struct Case {
         const char* strip;
         const char* dataset;
@@ -159,8 +151,8 @@ void ArmorTest::monsterPanesOpenTheMonster()
 {
     // The helm's ingredients: Coarse Thread x4 (spoiled by the frost drake only), then Iron Ore
     // x20, dropped by the field rat and spoiled by the ranger. A click on Iron Ore shows its sources.
-    RecordingHost host;
-    auto form = open(host);
+    FakeHost host;
+    auto form = openForm<TArmorForm>(host, *m_fixture);
     part<QTabWidget>(*form, QStringLiteral("PageControl1"))->setCurrentIndex(2);
     QVERIFY(query(*form, QStringLiteral("AlternativeDrop1")).isEmpty());
     clickRow(*part<DbGrid>(*form, QStringLiteral("DBGrid2")), 1, 2);

@@ -4,7 +4,8 @@
 
 #include "browse/DbLookupComboBox.h"
 #include "browse/HeaderStrip.h"
-#include "tests/windows/ItemWindowEnv.h"
+#include "tests/support/FakeHost.h"
+#include "tests/support/WindowEnv.h"
 #include "tools/gendb/Fixture.h"
 #include "windows/Items.h"
 
@@ -12,7 +13,7 @@
 #include <QLineEdit>
 #include <QTabWidget>
 
-using namespace itemenv;
+using namespace windowenv;
 
 class ItemsTest : public QObject {
     Q_OBJECT
@@ -29,22 +30,13 @@ private slots:
     void consumesTheItemRequest();
 
 private:
-    std::unique_ptr<TItemsForm> open(RecordingHost& host)
-    {
-        auto form = std::make_unique<TItemsForm>(host, m_fixture->db(), nullptr, m_fixture->folder());
-        form->resize(1000, 700);
-        form->show();
-        if (!QTest::qWaitForWindowExposed(form.get()))
-            qWarning("items window not exposed");
-        return form;
-    }
     std::unique_ptr<FixtureDb> m_fixture;
 };
 
 void ItemsTest::listsEveryOtherItemByDisplayName()
 {
-    RecordingHost host;
-    auto form = open(host);
+    FakeHost host;
+    auto form = openForm<TItemsForm>(host, *m_fixture);
     QCOMPARE(form->windowTitle(), QStringLiteral("Items"));
     using namespace fixture;
     Dataset& items = query(*form, QStringLiteral("QueryItems"));
@@ -67,8 +59,8 @@ void ItemsTest::listsEveryOtherItemByDisplayName()
 
 void ItemsTest::categoryFilter()
 {
-    RecordingHost host;
-    auto form = open(host);
+    FakeHost host;
+    auto form = openForm<TItemsForm>(host, *m_fixture);
     auto* types = part<DbLookupComboBox>(*form, QStringLiteral("DBLookupComboBox1"));
     QStringList offered;
     for (int i = 0; i < types->count(); ++i)
@@ -97,16 +89,16 @@ void ItemsTest::searchesTheDisplayName()
 {
     QFETCH(QString, typed);
     QFETCH(qint64, selected);
-    RecordingHost host;
-    auto form = open(host);
+    FakeHost host;
+    auto form = openForm<TItemsForm>(host, *m_fixture);
     QTest::keyClicks(part<QLineEdit>(*form, QStringLiteral("Edit1")), typed);
     QCOMPARE(query(*form, QStringLiteral("QueryItems")).asInteger(QStringLiteral("id")), selected);
 }
 
 void ItemsTest::dropAndSpoilPanes()
 {
-    RecordingHost host;
-    auto form = open(host);
+    FakeHost host;
+    auto form = openForm<TItemsForm>(host, *m_fixture);
     auto* search = part<QLineEdit>(*form, QStringLiteral("Edit1"));
     // Iron Ore is dropped by the field rat and spoiled by the ranger: one row in each pane.
     QTest::keyClicks(search, QStringLiteral("Iron"));
@@ -132,8 +124,8 @@ void ItemsTest::dropAndSpoilPanes()
 
 void ItemsTest::stripsAndJumpsOfTheSourcePanes()
 {
-    RecordingHost host;
-    auto form = open(host);
+    FakeHost host;
+    auto form = openForm<TItemsForm>(host, *m_fixture);
     QTest::keyClicks(part<QLineEdit>(*form, QStringLiteral("Edit1")), QStringLiteral("Iron"));
     part<QTabWidget>(*form, QStringLiteral("PageControl1"))->setCurrentIndex(1);
     // Every strip sorts its own pane, section 0 included; a second click turns the order round.
@@ -169,10 +161,10 @@ void ItemsTest::consumesTheItemRequest()
 {
     QFETCH(QString, requested);
     QFETCH(qint64, selected);
-    RecordingHost host;
+    FakeHost host;
     host.ItemLocatePending = true;
     host.ItemLocateId = requested;
-    auto form = open(host);
+    auto form = openForm<TItemsForm>(host, *m_fixture);
     QCOMPARE(query(*form, QStringLiteral("QueryItems")).asInteger(QStringLiteral("id")), selected);
     QCOMPARE(query(*form, QStringLiteral("AlternativeDrops")).filter(), QStringLiteral("item_id = '%1'").arg(selected));
     QVERIFY(!host.ItemLocatePending);

@@ -10,101 +10,24 @@
 #include "panes/LocateRequests.h"
 #include "panes/MapGeometry.h"
 #include "panes/MapView.h"
-#include "panes/NavigationHost.h"
+#include "tests/support/FakeHost.h"
+#include "tests/support/WindowEnv.h"
 #include "tools/gendb/Fixture.h"
-#include "tools/gendb/Generator.h"
 #include "windows/Monsters.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
 #include <memory>
-#include <vector>
+
+using namespace windowenv;
 
 namespace {
-
-// Records every window the form asks for, with the item request as it stood then; monsters
-// windows are really created, as the main window would.
-class FakeHost : public NavigationHost {
-public:
-    explicit FakeHost(TDBModule& db) : m_db(db) {}
-
-    void openWindow(WindowKind kind) override
-    {
-        opened.append(kind);
-        itemIdAtOpen.append(ItemLocateId);
-        itemPendingAtOpen.append(ItemLocatePending);
-        if (kind == WindowKind::Monsters)
-            monsters.emplace_back(new TMonstersForm(*this, m_db));
-    }
-
-    QList<WindowKind> opened;
-    QStringList itemIdAtOpen;
-    QList<bool> itemPendingAtOpen;
-    std::vector<std::unique_ptr<TMonstersForm>> monsters;
-
-private:
-    TDBModule& m_db;
-};
-
-template <typename T> T* part(QWidget& form, const char* name)
-{
-    T* found = form.findChild<T*>(QLatin1String(name));
-    if (!found)
-        qFatal("no component %s", name);
-    return found;
-}
-
-Dataset& query(QWidget& form, const char* name) { return *part<Dataset>(form, name); }
-
-// The integer column of every row the dataset lets through, in its order.
-QList<qint64> integers(Dataset& d, const char* field)
-{
-    QList<qint64> out;
-    const int column = d.fieldIndexOrThrow(QLatin1String(field));
-    for (int row = 0; row < d.recordCount(); ++row)
-        out.append(d.value(row, column).toInteger());
-    return out;
-}
-
-QStringList texts(Dataset& d, const char* field)
-{
-    QStringList out;
-    const int column = d.fieldIndexOrThrow(QLatin1String(field));
-    for (int row = 0; row < d.recordCount(); ++row)
-        out.append(d.displayText(row, column));
-    return out;
-}
-
-QPoint cellCentre(DbGrid& grid, int row, int column = 1)
-{
-    return grid.visualRect(grid.model()->index(row, column)).center();
-}
-
-void clickRow(DbGrid& grid, int row) { QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cellCentre(grid, row)); }
-
-// What a real double-click delivers: a click, then the second press as a double-click.
-void doubleClickRow(DbGrid& grid, int row)
-{
-    clickRow(grid, row);
-    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, cellCentre(grid, row));
-}
-
-int rowOf(Dataset& d, const char* field, qint64 value) { return int(integers(d, field).indexOf(value)); }
-
-void clickSection(HeaderStrip& strip, int section)
-{
-    const QPoint at(strip.sectionViewportPosition(section) + strip.sectionSize(section) / 2, strip.height() / 2);
-    QTest::mouseClick(strip.viewport(), Qt::LeftButton, {}, at);
-}
-
 bool isRed(const QImage& image, int x, int y) { return image.pixel(x, y) == qRgb(255, 0, 0); }
-
 } // namespace
 
 class MonstersTest : public QObject {
@@ -138,27 +61,20 @@ private:
     // Selects a monster of the current list with a click on its row.
     void selectMonster(int id);
 
-    QTemporaryDir m_dir;
-    std::unique_ptr<TDBModule> m_db;
+    std::unique_ptr<FixtureDb> m_fixture;
     std::unique_ptr<FakeHost> m_host;
     std::unique_ptr<TMonstersForm> m_form;
 };
 
-void MonstersTest::initTestCase()
-{
-    QVERIFY(m_dir.isValid());
-    gen::generateFixture(m_dir.filePath(QStringLiteral("gd.mdb")), m_dir.filePath(QStringLiteral("images")));
-    m_db = std::make_unique<TDBModule>();
-    m_db->ADOConnection1.setConnectionString(Connection::composeConnectionString(m_dir.path() + QLatin1Char('/')));
-}
+void MonstersTest::initTestCase() { m_fixture = std::make_unique<FixtureDb>(); }
 
 void MonstersTest::init()
 {
-    m_host = std::make_unique<FakeHost>(*m_db);
-    m_form = std::make_unique<TMonstersForm>(*m_host, *m_db);
-    m_form->resize(1000, 650);
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    // Monsters windows asked for are really created, as the main window would.
+    m_host = std::make_unique<FakeHost>([this](WindowKind kind, NavigationHost& host) -> QWidget* {
+        return kind == WindowKind::Monsters ? new TMonstersForm(host, m_fixture->db()) : nullptr;
+    });
+    m_form = openForm<TMonstersForm>(*m_host, *m_fixture, QSize(1000, 650));
 }
 
 void MonstersTest::cleanup()
@@ -488,9 +404,9 @@ void MonstersTest::itemJumpChoosesTheWindowByKind()
     } else {
         doubleClickRow(*grid, row);
     }
-    QCOMPARE(m_host->opened, (QList<WindowKind>{WindowKind(kind)}));
-    QCOMPARE(m_host->itemIdAtOpen, (QStringList{QString::number(item)}));
-    QCOMPARE(m_host->itemPendingAtOpen, (QList<bool>{true}));
+    QCOMPARE(m_host->kinds(), (QList<WindowKind>{WindowKind(kind)}));
+    QCOMPARE(m_host->opened[0].itemId, QString::number(item));
+    QVERIFY(m_host->opened[0].itemPending);
     QVERIFY(!m_host->MonsterLocatePending);
 }
 
@@ -511,7 +427,7 @@ void MonstersTest::monsterRequestIsConsumed()
     QFETCH(int, selected);
     m_host->MonsterLocatePending = true;
     m_host->MonsterLocateId = requested;
-    TMonstersForm form(*m_host, *m_db);
+    TMonstersForm form(*m_host, m_fixture->db());
     form.setAttribute(Qt::WA_DeleteOnClose, false);
     QVERIFY(!m_host->MonsterLocatePending);
     QVERIFY(m_host->MonsterLocateId.isEmpty());
@@ -519,7 +435,7 @@ void MonstersTest::monsterRequestIsConsumed()
     for (const char* pane : {"QueryDrops", "QuerySweep", "MobLoc"})
         QCOMPARE(query(form, pane).filter(), QStringLiteral("npc_id = '%1'").arg(selected));
     // A window opened without a request stays on its first monster.
-    TMonstersForm plain(*m_host, *m_db);
+    TMonstersForm plain(*m_host, m_fixture->db());
     plain.setAttribute(Qt::WA_DeleteOnClose, false);
     QCOMPARE(query(plain, "MonsterQuery").recNo(), 0);
 }
@@ -535,8 +451,8 @@ void MonstersTest::otherWindowsMonsterJumpOpensThisWindow()
     QVERIFY(sources.locate(QStringLiteral("id"), QString::number(kRanger), CaseInsensitive | PartialKey));
     QVERIFY(openMonsterFrom(*m_host, sources));
     QVERIFY(openMonsterFrom(*m_host, sources));
-    QCOMPARE(m_host->monsters.size(), size_t(2));
-    for (const auto& opened : m_host->monsters) {
+    QCOMPARE(m_host->windows.size(), size_t(2));
+    for (const auto& opened : m_host->windows) {
         QCOMPARE(query(*opened, "MonsterQuery").asInteger(QStringLiteral("M.id")), qint64(kRanger));
         QCOMPARE(query(*opened, "QueryDrops").filter(), QStringLiteral("npc_id = '104'"));
     }
@@ -557,11 +473,11 @@ void MonstersTest::headerStripsSortTheirLists()
     auto* dropGrid = part<DbGrid>(*m_form, "DBGrid2");
     QCOMPARE(dropGrid->columnWidth(0), 40);
     QCOMPARE(dropGrid->columnWidth(4), 70);
-    clickSection(*dropStrip, 0);
+    clickSection(*m_form, *dropStrip, 0);
     QVERIFY(drops.sort().isEmpty());
-    clickSection(*dropStrip, 1);
+    clickSection(*m_form, *dropStrip, 1);
     QCOMPARE(texts(drops, "percentage"), (QStringList{"5", "12.5", "20"}));
-    clickSection(*dropStrip, 1);
+    clickSection(*m_form, *dropStrip, 1);
     QCOMPARE(texts(drops, "percentage"), (QStringList{"20", "12.5", "5"}));
     // The sort stays on the list for the next monster.
     selectMonster(kRanger);
@@ -570,7 +486,7 @@ void MonstersTest::headerStripsSortTheirLists()
     part<QTabWidget>(*m_form, "PageControl1")->setCurrentIndex(1);
     auto* sourceStrip = part<HeaderStrip>(*m_form, "HeaderControl3");
     QCOMPARE(sourceStrip->sectionSize(0), 33);
-    clickSection(*sourceStrip, 0);
+    clickSection(*m_form, *sourceStrip, 0);
     Dataset& sources = query(*m_form, "AlternativeDrops");
     QCOMPARE(sources.sort(), QStringLiteral("level ASC"));
     const QList<qint64> levels = integers(sources, "level");

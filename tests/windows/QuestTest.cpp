@@ -5,7 +5,8 @@
 #include "browse/DbLabel.h"
 #include "browse/DbMemo.h"
 #include "browse/DbNavigator.h"
-#include "tests/windows/ItemWindowEnv.h"
+#include "tests/support/FakeHost.h"
+#include "tests/support/WindowEnv.h"
 #include "tools/gendb/Fixture.h"
 #include "windows/Quest.h"
 
@@ -15,7 +16,7 @@
 #include <QSplitter>
 #include <QToolButton>
 
-using namespace itemenv;
+using namespace windowenv;
 
 namespace {
 const QStringList kFactFields = {"level", "race", "class", "repeatable", "start_location", "exp", "adena"};
@@ -52,7 +53,7 @@ private:
             out << part<DbLabel>(form, field)->text();
         return out;
     }
-    RecordingHost m_host;
+    FakeHost m_host;
     std::unique_ptr<FixtureDb> m_fixture;
 };
 

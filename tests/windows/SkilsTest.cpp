@@ -5,8 +5,10 @@
 
 #include "browse/DbLookupComboBox.h"
 #include "browse/HandlerGuard.h"
+#include "browse/IconCellDelegate.h"
+#include "tests/support/FakeHost.h"
 #include "tests/support/TinyDb.h"
-#include "tests/windows/ItemWindowEnv.h"
+#include "tests/support/WindowEnv.h"
 #include "tests/windows/SkillTreeRows.h"
 #include "tools/gendb/Fixture.h"
 #include "windows/Skils.h"
@@ -17,7 +19,7 @@
 
 #include <sqlite3.h>
 
-using namespace itemenv;
+using namespace windowenv;
 
 namespace {
 
@@ -30,7 +32,7 @@ QStringList entries(DbLookupComboBox& box)
 }
 
 QStringList g_reports;
-void recordReport(const QString& text) { g_reports << text; }
+void recordReport(const std::exception& failure) { g_reports << QString::fromUtf8(failure.what()); }
 
 // What the user does: drop the list down, walk to the entry with the arrow keys, press Enter.
 void pick(DbLookupComboBox& box, const QString& text)
@@ -102,7 +104,7 @@ private:
         pick(*w.clas, QStringLiteral("Human Fighter"));
         return w;
     }
-    RecordingHost m_host;
+    FakeHost m_host;
     std::unique_ptr<FixtureDb> m_fixture;
 };
 
@@ -119,7 +121,9 @@ void SkilsTest::opensWithTheRacesOnly()
     QVERIFY(!w.apply->isChecked());
     QCOMPARE(w.grid->model()->rowCount(), 0);
 
-    QCOMPARE(w.grid->iconColumn(), 1);
+    auto* icons = qobject_cast<IconCellDelegate*>(w.grid->itemDelegate());
+    QVERIFY(icons);
+    QCOMPARE(icons->iconColumn(), 1);
     QStringList titles;
     QList<int> widths;
     for (int c = 0; c < w.grid->model()->columnCount(); ++c) {

@@ -1,17 +1,15 @@
 // The weapons window on the fixture, driven as the user drives it: typing, clicking headings,
 // picking a type, double-clicking rows, arrow keys from the wheel.
 
-#include "browse/DatasetModel.h"
 #include "browse/DbGrid.h"
 #include "browse/DbLabel.h"
 #include "browse/DbLookupComboBox.h"
 #include "browse/HeaderStrip.h"
 #include "data/Dataset.h"
-#include "data/DBModule.h"
 #include "tests/support/FakeHost.h"
 #include "tests/support/PageLook.h"
+#include "tests/support/WindowEnv.h"
 #include "tools/gendb/Fixture.h"
-#include "tools/gendb/Generator.h"
 #include "windows/Weapons.h"
 
 #include <QAbstractItemView>
@@ -21,12 +19,14 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using namespace windowenv;
+
 class WeaponsTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+    void initTestCase() { m_fixture = std::make_unique<FixtureDb>(); }
+    void init() { m_host = FakeHost(); }
+    void cleanup() { m_form.reset(); }
     void opensOnTheFirstWeaponInStatementOrder();
     void quickFindSelectsByNamePrefix_data();
     void quickFindSelectsByNamePrefix();
@@ -43,53 +43,26 @@ private slots:
 
 private:
     void openWindow(const QString& exeFolder = QString());
-    template <class T> T* part(const char* name) const
-    {
-        T* found = m_form->findChild<T*>(QLatin1String(name));
-        if (!found)
-            qFatal("no component %s", name);
-        return found;
-    }
-    Dataset& query(const char* name) const { return *part<Dataset>(name); }
+    template <class T> T* part(const char* name) const { return windowenv::part<T>(*m_form, QLatin1String(name)); }
+    Dataset& query(const char* name) const { return windowenv::query(*m_form, QLatin1String(name)); }
     /// The rows a grid shows, read with its page in front.
     int rowsShown(const char* grid) const
     {
         const PageLook look(*part<DbGrid>(grid));
-        return part<DbGrid>(grid)->datasetModel()->rowCount();
+        return part<DbGrid>(grid)->model()->rowCount();
     }
     QString selectedName() const;
     void pickType(const QString& type);
 
-    QTemporaryDir m_dir;
-    QString m_folder;
-    std::unique_ptr<TDBModule> m_db;
+    std::unique_ptr<FixtureDb> m_fixture;
     FakeHost m_host;
     std::unique_ptr<TWeaponForm> m_form;
 };
 
-void WeaponsTest::initTestCase()
-{
-    QVERIFY(m_dir.isValid());
-    m_folder = m_dir.path() + QLatin1Char('/');
-    gen::generateFixture(m_folder + QStringLiteral("gd.mdb"), m_folder + QStringLiteral("images"));
-}
-
-void WeaponsTest::init()
-{
-    m_host = FakeHost();
-    m_db = std::make_unique<TDBModule>();
-    m_db->DataModuleCreate(m_folder);
-}
-
-void WeaponsTest::cleanup()
-{
-    m_form.reset();
-    m_db.reset();
-}
-
 void WeaponsTest::openWindow(const QString& exeFolder)
 {
-    m_form = std::make_unique<TWeaponForm>(m_host, *m_db, nullptr, exeFolder.isEmpty() ? m_folder : exeFolder);
+    m_form = std::make_unique<TWeaponForm>(m_host, m_fixture->db(), nullptr,
+                                           exeFolder.isEmpty() ? m_fixture->folder() : exeFolder);
     m_form->resize(1000, 600);
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
@@ -98,7 +71,7 @@ void WeaponsTest::openWindow(const QString& exeFolder)
 QString WeaponsTest::selectedName() const
 {
     auto* grid = part<DbGrid>("DBGrid1");
-    return grid->datasetModel()->index(grid->currentIndex().row(), 1).data().toString();
+    return grid->model()->index(grid->currentIndex().row(), 1).data().toString();
 }
 
 void WeaponsTest::pickType(const QString& type)
@@ -122,7 +95,7 @@ void WeaponsTest::opensOnTheFirstWeaponInStatementOrder()
     QCOMPARE(pages->currentIndex(), 0);
     QCOMPARE(pages->tabText(1), QStringLiteral("Drop Info"));
     auto* grid = part<DbGrid>("DBGrid1");
-    const DatasetModel* model = grid->datasetModel();
+    const QAbstractItemModel* model = grid->model();
     // Shields and pet items are left out; one hand each, so physical damage orders the list.
     QCOMPARE(model->rowCount(), fixture::kListedWeaponCount);
     const QStringList order = {fixture::kRustyDirkName, fixture::kElderOakStaffName, fixture::kSwordOfValorName,
@@ -150,7 +123,7 @@ void WeaponsTest::opensOnTheFirstWeaponInStatementOrder()
     QCOMPARE(rowsShown("DBGrid3"), 0);
     QCOMPARE(rowsShown("DBGrid4"), 0);
     QCOMPARE(part<QPushButton>("Button1")->toolTip(), QStringLiteral("Clear field"));
-    QCOMPARE(grid->hint(), QStringLiteral("Dbl-click to view drop info"));
+    QCOMPARE(grid->toolTip(), QStringLiteral("Dbl-click to view drop info"));
 }
 
 void WeaponsTest::quickFindSelectsByNamePrefix_data()
@@ -187,7 +160,7 @@ void WeaponsTest::clearKeepsTheTypeFilter()
     QTest::mouseClick(part<QPushButton>("Button1"), Qt::LeftButton);
     QCOMPARE(part<QLineEdit>("Edit1")->text(), QString());
     QCOMPARE(query("QueryWeapons").filter(), QStringLiteral("weapon_type = 'Sword'"));
-    QCOMPARE(part<DbGrid>("DBGrid1")->datasetModel()->rowCount(), 4);
+    QCOMPARE(part<DbGrid>("DBGrid1")->model()->rowCount(), 4);
     QCOMPARE(selectedName(), QString::fromLatin1(fixture::kRustyDirkName));
     // A search for a hidden weapon does not land on it.
     QTest::keyClicks(part<QLineEdit>("Edit1"), QStringLiteral("wind"));
@@ -214,10 +187,10 @@ void WeaponsTest::headingsSortWithoutMovingAnything()
     QCOMPARE(weapons.sort(), QString());
     click(strip, 1);
     QCOMPARE(weapons.sort(), QStringLiteral("name ASC"));
-    QCOMPARE(grid->datasetModel()->index(0, 1).data().toString(), QString::fromLatin1(fixture::kDragonsFangName));
+    QCOMPARE(grid->model()->index(0, 1).data().toString(), QString::fromLatin1(fixture::kDragonsFangName));
     click(strip, 1);
     QCOMPARE(weapons.sort(), QStringLiteral("name DESC"));
-    QCOMPARE(grid->datasetModel()->index(0, 1).data().toString(), QString::fromLatin1(fixture::kWindcallerBowName));
+    QCOMPARE(grid->model()->index(0, 1).data().toString(), QString::fromLatin1(fixture::kWindcallerBowName));
     click(strip, 11);
     QCOMPARE(weapons.sort(), QStringLiteral("price ASC"));
     click(strip, 1);
@@ -238,7 +211,7 @@ void WeaponsTest::pickingATypeNarrowsTheListAndThePanes()
     openWindow();
     pickType(QString::fromLatin1(fixture::kTypeHuntersBow));
     QCOMPARE(query("QueryWeapons").filter(), QStringLiteral("weapon_type = 'Hunter''s Bow'"));
-    QCOMPARE(part<DbGrid>("DBGrid1")->datasetModel()->rowCount(), 1);
+    QCOMPARE(part<DbGrid>("DBGrid1")->model()->rowCount(), 1);
     QCOMPARE(selectedName(), QString::fromLatin1(fixture::kWindcallerBowName));
     QCOMPARE(query("AlternativeDrops").filter(), QStringLiteral("item_id = '%1'").arg(fixture::kWindcallerBow));
     QCOMPARE(query("ReciepeQuery").filter(), QStringLiteral("item_id = '%1'").arg(fixture::kWindcallerBow));
@@ -262,8 +235,8 @@ void WeaponsTest::doubleClicksSwitchPagesAndOpenMonsters()
     QVERIFY(m_host.opened.isEmpty());
 
     auto* drops = part<DbGrid>("DBGrid5");
-    QTest::mouseDClick(drops->viewport(), Qt::LeftButton, {}, drops->visualRect(drops->datasetModel()->index(1, 1)).center());
-    QTest::mouseDClick(drops->viewport(), Qt::LeftButton, {}, drops->visualRect(drops->datasetModel()->index(0, 1)).center());
+    QTest::mouseDClick(drops->viewport(), Qt::LeftButton, {}, drops->visualRect(drops->model()->index(1, 1)).center());
+    QTest::mouseDClick(drops->viewport(), Qt::LeftButton, {}, drops->visualRect(drops->model()->index(0, 1)).center());
     QCOMPARE(m_host.opened.size(), 2);
     QCOMPARE(m_host.opened[0].kind, WindowKind::Monsters);
     QVERIFY(m_host.opened[0].monsterPending);
@@ -307,13 +280,8 @@ void WeaponsTest::recipeValuesFollowTheSelectedIngredientsRate()
     QTest::keyClicks(part<QLineEdit>("Edit1"), QStringLiteral("elder"));
     auto* pages = part<QTabWidget>("PageControl1");
     pages->setCurrentIndex(2);
-    const QList<DbLabel*> labels = pages->widget(2)->findChildren<DbLabel*>();
-    auto value = [&](const char* field) {
-        for (DbLabel* l : labels)
-            if (l->field() == QLatin1String(field))
-                return l->text();
-        return QStringLiteral("<none>");
-    };
+    // The recipe values carry the names of their fields.
+    auto value = [&](const char* field) { return part<DbLabel>(field)->text(); };
     QCOMPARE(value("level"), QStringLiteral("3"));
     QCOMPARE(value("npc_fee"), QStringLiteral("500"));
     QCOMPARE(value("mp"), QStringLiteral("120"));
@@ -321,7 +289,7 @@ void WeaponsTest::recipeValuesFollowTheSelectedIngredientsRate()
     auto* ingredients = part<DbGrid>("DBGrid2");
     QTRY_VERIFY(ingredients->isVisible());
     QTest::mouseClick(ingredients->viewport(), Qt::LeftButton, {},
-                      ingredients->visualRect(ingredients->datasetModel()->index(3, 2)).center());
+                      ingredients->visualRect(ingredients->model()->index(3, 2)).center());
     QCOMPARE(query("ReciepeQuery").asText(QStringLiteral("rate")), QStringLiteral("60"));
     QCOMPARE(value("level"), QStringLiteral("2"));
     QCOMPARE(value("npc_fee"), QStringLiteral("200"));
@@ -365,8 +333,8 @@ void WeaponsTest::iconCellStaysWhiteInTheSelectedRow()
     openWindow();
     auto* list = part<DbGrid>("DBGrid1");
     const QImage shot = list->viewport()->grab().toImage();
-    const QRect icon = list->visualRect(list->datasetModel()->index(0, 0));
-    const QRect name = list->visualRect(list->datasetModel()->index(0, 1));
+    const QRect icon = list->visualRect(list->model()->index(0, 0));
+    const QRect name = list->visualRect(list->model()->index(0, 1));
     QCOMPARE(QColor(shot.pixel(icon.topLeft() + QPoint(1, 1))), QColor(Qt::white));
     QCOMPARE(QColor(shot.pixel(name.topRight() + QPoint(-2, 2))), list->palette().color(QPalette::Active, QPalette::Highlight));
     // The first weapon has no icon value: the none.BMP picture sits in the middle of the cell.
@@ -380,7 +348,7 @@ void WeaponsTest::missingFallbackPictureLeavesWhiteCells()
     auto* list = part<DbGrid>("DBGrid1");
     const QImage shot = list->viewport()->grab().toImage();
     for (int row = 0; row < 3; ++row) {
-        const QRect icon = list->visualRect(list->datasetModel()->index(row, 0));
+        const QRect icon = list->visualRect(list->model()->index(row, 0));
         QCOMPARE(QColor(shot.pixel(icon.center())), QColor(Qt::white));
     }
 }

@@ -1,7 +1,7 @@
 #pragma once
-// What the item and sets window tests share: the fixture database in a temporary folder with
-// its data module, a main-frame stand-in that records the windows asked for, and small readers
-// of components and rows.
+// What the window tests share: the fixture database in a temporary folder with its data
+// module, opening a window over it, and small readers of components and rows and drivers of
+// clicks, as the user gives them.
 
 #include "browse/DbGrid.h"
 #include "browse/HeaderStrip.h"
@@ -12,25 +12,15 @@
 #include "tools/gendb/Generator.h"
 
 #include <QList>
-#include <QTabWidget>
 #include <QStringList>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
+#include <type_traits>
 
-namespace itemenv {
-
-struct Opened {
-    WindowKind kind;
-    QString monsterId;
-};
-
-class RecordingHost : public NavigationHost {
-public:
-    void openWindow(WindowKind kind) override { opened.append({kind, MonsterLocateId}); }
-    QList<Opened> opened;
-};
+namespace windowenv {
 
 // The fixture written once per test program: gd.mdb and images/ in a temporary folder that
 // stands for the executable's folder.
@@ -50,6 +40,26 @@ private:
     TDBModule m_db;
 };
 
+/// A new window of the class over the fixture, shown at this size (empty: its own), with the
+/// fixture's pictures where the window takes an executable folder.
+template <typename Form>
+std::unique_ptr<Form> openForm(NavigationHost& host, FixtureDb& fixture, QSize size = QSize(1000, 700))
+{
+    std::unique_ptr<Form> form;
+    if constexpr (std::is_constructible_v<Form, NavigationHost&, TDBModule&, QWidget*, QString>)
+        form = std::make_unique<Form>(host, fixture.db(), nullptr, fixture.folder());
+    else
+        form = std::make_unique<Form>(host, fixture.db());
+    // Owned by the test, never by its own close.
+    form->setAttribute(Qt::WA_DeleteOnClose, false);
+    if (size.isValid())
+        form->resize(size);
+    form->show();
+    if (!QTest::qWaitForWindowExposed(form.get()))
+        qWarning("window not exposed");
+    return form;
+}
+
 template <typename T> T* part(QObject& form, const QString& name)
 {
     T* found = form.findChild<T*>(name);
@@ -60,6 +70,7 @@ template <typename T> T* part(QObject& form, const QString& name)
 
 inline Dataset& query(QObject& form, const QString& name) { return *part<Dataset>(form, name); }
 
+// One column of every row the dataset lets through, in its order.
 inline QList<qint64> integers(Dataset& d, const QString& field)
 {
     QList<qint64> out;
@@ -77,6 +88,8 @@ inline QStringList texts(Dataset& d, const QString& field)
         out.append(d.displayText(row, column));
     return out;
 }
+
+inline int rowOf(Dataset& d, const QString& field, qint64 value) { return int(integers(d, field).indexOf(value)); }
 
 // What a grid shows in one column, row by row, read with its page in front.
 inline QStringList shown(DbGrid& grid, int column)
@@ -105,6 +118,7 @@ inline void clickRow(DbGrid& grid, int row, int column = 1)
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
 }
 
+// What a real double-click delivers: a click, then the second press as a double-click.
 inline void doubleClickRow(DbGrid& grid, int row)
 {
     clickRow(grid, row);
@@ -129,4 +143,4 @@ inline void clickSection(QWidget& form, HeaderStrip& strip, int section)
     QTest::mouseClick(strip.viewport(), Qt::LeftButton, {}, at);
 }
 
-} // namespace itemenv
+} // namespace windowenv
