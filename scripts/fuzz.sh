@@ -9,7 +9,7 @@
 #   targets: filter sort jetsql filecheck jpeg (default: all)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/packages.sh
+bash scripts/packages.sh fuzz
 seconds="${1:-60}"
 [ $# -gt 0 ] && shift
 targets="${*:-filter sort jetsql filecheck jpeg}"
