@@ -49,7 +49,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWindo
     icon->setObjectName(QStringLiteral("ProgramIcon"));
     icon->setGeometry(24, 16, 32, 32);
     icon->setAlignment(Qt::AlignCenter);
-    icon->setPixmap(programPicture());
+    icon->setPixmap(QPixmap::fromImage(programPicture()));
 
     label(panel, QStringLiteral("ProductName"), QStringLiteral("Tavrin"), 88, 16, 13, true);
     label(panel, QStringLiteral("Version"), QStringLiteral("Version: 0.6"), 88, 35, 13, true);

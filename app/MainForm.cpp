@@ -32,7 +32,7 @@ TMainForm::TMainForm(WindowFactory factory) : m_factory(std::move(factory))
 
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Tavrin v.0.6"));
-    setWindowIcon(QIcon(programPicture()));
+    setWindowIcon(programIcon());
     setMinimumSize(850, 480);
     resize(854, 581);
     QFont f(font());
@@ -252,6 +252,12 @@ void TMainForm::openWindow(WindowKind kind)
     ++m_childCount;
     updateWindowActions();
     child->showMaximized();
+}
+
+void TMainForm::offerMaintenance()
+{
+    if (auto* tools = findChild<QMenu*>(QStringLiteral("Tools1")))
+        tools->menuAction()->setVisible(true);
 }
 
 void TMainForm::destroyChildWindows()

@@ -39,6 +39,9 @@ public:
 
     QMdiArea* clientArea() const { return m_clientArea; }
 
+    /// Shows the Tools menu, hidden by default, with the maintenance window's command.
+    void offerMaintenance();
+
 private:
     // Command handlers; a tool button and its menu item share one.
     void ToolButton9Click();

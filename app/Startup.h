@@ -8,6 +8,11 @@
 /// reported once and start-up goes on with the connection closed.
 void startTavrin(const QString& exeFolderWithSeparator);
 
+struct DatabaseLocation;
+/// The same over a located database file; its folder's images/ holds the pictures. When none of
+/// the places tried holds a database, the report names every one.
+void startTavrin(const DatabaseLocation& location);
+
 /// Destroys in reverse order of creation: the open browse windows (newest first), DBModule
 /// (its destroy handler closes the connection), AboutBox, MainForm. Safe to call twice.
 void stopTavrin();

@@ -295,12 +295,14 @@ QPixmap toolPicture(int number, const QColor& background)
     return pm;
 }
 
-QPixmap programPicture()
+QImage programPicture(int size)
 {
-    QPixmap pm(32, 32);
+    QImage pm(size, size, QImage::Format_ARGB32_Premultiplied);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
+    // Drawn on a 32-unit square, scaled to the size asked for.
+    p.scale(size / 32.0, size / 32.0);
     QPainterPath shield;
     shield.moveTo(3, 3);
     shield.lineTo(29, 3);
@@ -334,4 +336,17 @@ QPixmap programPicture()
         p.drawLine(QPointF(18, y + 0.8), QPointF(23.5, y));
     }
     return pm;
+}
+
+QList<int> programIconSizes()
+{
+    return {16, 22, 24, 32, 48, 64, 128, 256};
+}
+
+QIcon programIcon()
+{
+    QIcon icon;
+    for (int size : programIconSizes())
+        icon.addPixmap(QPixmap::fromImage(programPicture(size)));
+    return icon;
 }

@@ -3,6 +3,9 @@
 // each is painted on an opaque background) and the program's own 32x32 icon.
 
 #include <QColor>
+#include <QIcon>
+#include <QImage>
+#include <QList>
 #include <QPixmap>
 
 /// Number of command pictures; valid numbers are 0 .. ToolPictureCount - 1.
@@ -12,5 +15,11 @@ constexpr int ToolPictureCount = 10;
 /// 5 sets, 6 skills, 7 skill comparison, 8 weapons, 9 quests. A null pixmap for other numbers.
 QPixmap toolPicture(int number, const QColor& background);
 
-/// The program icon (a shield bearing an open book).
-QPixmap programPicture();
+/// The program icon (a shield bearing an open book), size x size pixels (32 by default).
+QImage programPicture(int size = 32);
+
+/// The program icon in the sizes desktops use (16 to 256 pixels).
+QIcon programIcon();
+
+/// The sizes programIcon() holds, smallest first.
+QList<int> programIconSizes();

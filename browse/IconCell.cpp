@@ -9,9 +9,20 @@
 
 #include <algorithm>
 
+namespace {
+QString g_pictureFolder;
+}
+
 QString defaultExeFolder()
 {
+    if (!g_pictureFolder.isEmpty())
+        return g_pictureFolder;
     return QCoreApplication::applicationDirPath() + QLatin1Char('/');
+}
+
+void setPictureFolder(const QString& folderWithSeparator)
+{
+    g_pictureFolder = folderWithSeparator;
 }
 
 QString iconFolder(const QString& exeFolder)

@@ -11,8 +11,11 @@
 class IconPictureCache;
 class QPainter;
 
-/// The executable's folder with its trailing separator.
+/// The folder whose images/ holds the pictures, with its trailing separator: the database's
+/// folder once set, the executable's before.
 QString defaultExeFolder();
+/// Pictures are read from this folder's images/ from now on (the folder of the database opened).
+void setPictureFolder(const QString& folderWithSeparator);
 
 /// exeFolder + "images//" (exeFolder already ends with its separator).
 QString iconFolder(const QString& exeFolder);

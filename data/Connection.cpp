@@ -11,8 +11,9 @@
 namespace {
 
 const char* const kPieceBefore = "Provider=Microsoft.Jet.OLEDB.4.0;  User ID=Admin;  Data Source=";
+const char* const kFileName = "gd.mdb";
 const char* const kPieceAfter =
-    "gd.mdb; Mode=ReadWrite;  Jet OLEDB:Engine Type=5;  Jet OLEDB:Database Locking Mode=1;  "
+    "; Mode=ReadWrite;  Jet OLEDB:Engine Type=5;  Jet OLEDB:Database Locking Mode=1;  "
     "Jet OLEDB:Global Partial Bulk Ops=2;  Jet OLEDB:Global Bulk Transactions=1;  "
     "Jet OLEDB:Create System Database=False;  Jet OLEDB:Encrypt Database=False;  "
     "Jet OLEDB:Don't Copy Locale on Compact=False;  Jet OLEDB:Compact Without Replica Repair=False;  "
@@ -35,7 +36,12 @@ Connection::~Connection()
 
 QString Connection::composeConnectionString(const QString& exeFolderWithSeparator)
 {
-    return QString::fromLatin1(kPieceBefore) + exeFolderWithSeparator + QString::fromLatin1(kPieceAfter);
+    return composeConnectionStringForFile(exeFolderWithSeparator + QString::fromLatin1(kFileName));
+}
+
+QString Connection::composeConnectionStringForFile(const QString& file)
+{
+    return QString::fromLatin1(kPieceBefore) + file + QString::fromLatin1(kPieceAfter);
 }
 
 QString Connection::dataSourceOf(const QString& connectionString)

@@ -20,6 +20,8 @@ public:
 
     /// The three pieces with the executable's folder (with its trailing separator) between them.
     static QString composeConnectionString(const QString& exeFolderWithSeparator);
+    /// The same connection string naming a database file of any name and place.
+    static QString composeConnectionStringForFile(const QString& file);
     /// Path between "Data Source=" and the next ";" (trimmed); empty when there is none.
     static QString dataSourceOf(const QString& connectionString);
 

@@ -24,9 +24,19 @@ TDBModule::~TDBModule()
 
 void TDBModule::DataModuleCreate(const QString& exeFolderWithSeparator)
 {
+    openWith(Connection::composeConnectionString(exeFolderWithSeparator));
+}
+
+void TDBModule::openDatabaseFile(const QString& file)
+{
+    openWith(Connection::composeConnectionStringForFile(file));
+}
+
+void TDBModule::openWith(const QString& connectionString)
+{
     if (ADOConnection1.isOpen())
         ADOConnection1.close();
-    ADOConnection1.setConnectionString(Connection::composeConnectionString(exeFolderWithSeparator));
+    ADOConnection1.setConnectionString(connectionString);
     ADOConnection1.open();
     MaterialType.open();
     WeaponsType.open();

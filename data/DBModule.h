@@ -20,6 +20,8 @@ public:
     /// WeaponsType and WeaponList in that order. The first failure throws DbError and skips
     /// the remaining steps; the connection string stays set so later datasets can retry.
     void DataModuleCreate(const QString& exeFolderWithSeparator);
+    /// The same steps over a database file of any name and place.
+    void openDatabaseFile(const QString& file);
     /// Closes the connection.
     void DataModuleDestroy();
 
@@ -27,6 +29,9 @@ public:
     Dataset MaterialType;
     Dataset WeaponList;
     Dataset WeaponsType;
+
+private:
+    void openWith(const QString& connectionString);
 };
 
 /// The application-wide data module; set by the application at start-up.

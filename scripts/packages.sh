@@ -4,7 +4,8 @@
 # fuzzer runtime for the fuzz targets.
 set -euo pipefail
 pkgs="cmake g++ make pkg-config qt6-base-dev libgl1-mesa-dev libsqlite3-dev libjpeg-dev
-      libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth imagemagick fonts-dejavu-core"
+      libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth imagemagick fonts-dejavu-core
+      desktop-file-utils appstream file dpkg-dev"
 if [ "${1:-}" = fuzz ]; then
   pkgs="$pkgs clang libclang-rt-14-dev"
 fi

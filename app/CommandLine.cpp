@@ -1,0 +1,142 @@
+#include "app/CommandLine.h"
+
+#include <QCommandLineParser>
+
+#include <utility>
+
+namespace {
+
+struct NamedWindow {
+    const char* name;
+    WindowKind kind;
+};
+
+const NamedWindow kWindows[] = {
+    {"weapons", WindowKind::Weapons},     {"armor", WindowKind::Armor},
+    {"sets", WindowKind::Sets},           {"accessories", WindowKind::Accessories},
+    {"items", WindowKind::Items},         {"recipes", WindowKind::Recipes},
+    {"monsters", WindowKind::Monsters},   {"skills", WindowKind::Skills},
+    {"quests", WindowKind::Quests},       {"maintenance", WindowKind::DbMaintain},
+};
+
+// Switches the application object reads itself; they take a value unless noted.
+const char* const kQtValueSwitches[] = {"platform", "platformpluginpath", "platformtheme", "display",
+                                        "style", "stylesheet", "qwindowgeometry", "qwindowtitle",
+                                        "qwindowicon", "plugin"};
+const char* const kQtFlagSwitches[] = {"reverse", "nograb", "dograb", "sync"};
+
+QCommandLineOption option(const QStringList& names, const QString& description,
+                          const QString& valueName = QString())
+{
+    return QCommandLineOption(names, description, valueName);
+}
+
+struct Parser {
+    QCommandLineParser parser;
+    QCommandLineOption help = option({QStringLiteral("h"), QStringLiteral("help")},
+                                     QStringLiteral("Show this help and exit."));
+    QCommandLineOption version = option({QStringLiteral("v"), QStringLiteral("version")},
+                                        QStringLiteral("Show the program's version and exit."));
+    QCommandLineOption database = option(
+        {QStringLiteral("database")},
+        QStringLiteral("Browse this game database file instead of gd.mdb in the usual places; "
+                       "its pictures are read from the images folder beside it."),
+        QStringLiteral("PATH"));
+    QCommandLineOption maintenance = option(
+        {QStringLiteral("maintenance")},
+        QStringLiteral("Show the Tools menu with the DB-list maintenance window, the one place "
+                       "that changes the database."));
+    QCommandLineOption open = option(
+        {QStringLiteral("open")},
+        QStringLiteral("Open this window at start: %1.").arg(openableWindowNames().join(QStringLiteral(", "))),
+        QStringLiteral("WINDOW"));
+
+    Parser()
+    {
+        parser.setApplicationDescription(
+            QStringLiteral("Tavrin, a reference browser for the game data of Vendra."));
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.addOption(help);
+        parser.addOption(version);
+        parser.addOption(database);
+        parser.addOption(maintenance);
+        parser.addOption(open);
+        for (const char* name : kQtValueSwitches) {
+            QCommandLineOption qt(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+            qt.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(qt);
+        }
+        for (const char* name : kQtFlagSwitches) {
+            QCommandLineOption qt(QString::fromLatin1(name));
+            qt.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(qt);
+        }
+    }
+};
+
+CommandLine refused(QString problem)
+{
+    CommandLine line;
+    line.action = CommandLine::Action::Refuse;
+    line.problem = std::move(problem);
+    return line;
+}
+
+} // namespace
+
+QStringList openableWindowNames()
+{
+    QStringList names;
+    for (const NamedWindow& w : kWindows)
+        names << QString::fromLatin1(w.name);
+    return names;
+}
+
+CommandLine parseCommandLine(const QStringList& arguments)
+{
+    Parser p;
+    if (!p.parser.parse(arguments.isEmpty() ? QStringList{QStringLiteral("tavrin")} : arguments))
+        return refused(p.parser.errorText());
+    if (!p.parser.positionalArguments().isEmpty())
+        return refused(QStringLiteral("Unexpected argument: %1").arg(p.parser.positionalArguments().first()));
+    CommandLine line;
+    if (p.parser.isSet(p.help)) {
+        line.action = CommandLine::Action::ShowHelp;
+        return line;
+    }
+    if (p.parser.isSet(p.version)) {
+        line.action = CommandLine::Action::ShowVersion;
+        return line;
+    }
+    if (p.parser.values(p.database).size() > 1)
+        return refused(QStringLiteral("--database is given more than once."));
+    if (p.parser.isSet(p.database)) {
+        line.database = p.parser.value(p.database);
+        if (line.database.trimmed().isEmpty())
+            return refused(QStringLiteral("--database needs the path of a database file."));
+    }
+    line.maintenance = p.parser.isSet(p.maintenance);
+    if (p.parser.isSet(p.open)) {
+        const QString wanted = p.parser.value(p.open).trimmed().toLower();
+        for (const NamedWindow& w : kWindows)
+            if (wanted == QLatin1String(w.name))
+                line.open = w.kind;
+        if (!line.open)
+            return refused(QStringLiteral("Unknown window for --open: \"%1\" (one of: %2).")
+                               .arg(p.parser.value(p.open), openableWindowNames().join(QStringLiteral(", "))));
+        if (*line.open == WindowKind::DbMaintain && !line.maintenance)
+            return refused(QStringLiteral("--open maintenance needs --maintenance."));
+    }
+    return line;
+}
+
+QString commandLineUsage()
+{
+    Parser p;
+    // The help text names the program by the first argument of the running application, which
+    // does not exist yet; say "tavrin" always.
+    QString text = p.parser.helpText();
+    const int end = text.indexOf(QLatin1Char('\n'));
+    const QString usageLine = QStringLiteral("Usage: tavrin [options]");
+    return end < 0 ? usageLine + QLatin1Char('\n') : usageLine + text.mid(end);
+}
