@@ -284,6 +284,12 @@ void TMainForm::ToolButton8Click() { openWindow(WindowKind::Skills); }
 void TMainForm::ToolButton14Click() { openWindow(WindowKind::Quests); }
 void TMainForm::DBListMaintenance1Click() { openWindow(WindowKind::DbMaintain); }
 
+void TMainForm::showToolsMenu(bool on)
+{
+    if (auto* tools = findChild<QMenu*>(QStringLiteral("Tools1")))
+        tools->menuAction()->setVisible(on);
+}
+
 void TMainForm::ToolButton10Click()
 {
     QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), QStringLiteral("Coming Soon!"),

@@ -28,6 +28,8 @@ public:
     /// Clears both requests and installs the wheel translation and the shortcut guard on the
     /// application. Commands get their windows from the factory (createBrowseWindow in the program).
     explicit TMainForm(WindowFactory factory);
+    /// Shows the Tools menu (hidden unless the program starts with --maintenance).
+    void showToolsMenu(bool on);
     ~TMainForm() override;
 
     /// Creates a new window of the kind as a maximised child window. When creation throws, both
