@@ -2,6 +2,7 @@
 
 #include "browse/EditGrid.h"
 #include "browse/HandlerGuard.h"
+#include "browse/PopupAlignment.h"
 #include "browse/ShownText.h"
 #include "data/Dataset.h"
 
@@ -79,14 +80,8 @@ void DbLookupPicker::showPopup()
     if (m_dropDownWidth > 0)
         view()->setMinimumWidth(m_dropDownWidth);
     QComboBox::showPopup();
-    if (!m_rightAligned)
-        return;
-    QWidget* popup = view()->window();
-    if (popup == window())
-        return;
-    const int right = mapToGlobal(QPoint(width(), 0)).x();
-    if (popup->width() > width())
-        popup->move(right - popup->width(), popup->y());
+    if (m_rightAligned)
+        alignPopupRight(*this);
 }
 
 void DbLookupPicker::refill()

@@ -1,19 +1,14 @@
 #include "data/RowWriter.h"
 
+#include "data/BoundValue.h"
 #include "data/DbError.h"
 
 #include <QStringList>
 
 #include <sqlite3.h>
 
-#include <memory>
 
 namespace {
-
-struct Finalizer {
-    void operator()(sqlite3_stmt* s) const { sqlite3_finalize(s); }
-};
-using StatementPtr = std::unique_ptr<sqlite3_stmt, Finalizer>;
 
 QString quoted(const QString& name)
 {
@@ -36,25 +31,7 @@ StatementPtr prepare(sqlite3* db, const QString& sql, const QString& table, cons
 
 void bind(sqlite3* db, sqlite3_stmt* s, int at, const Value& v, const QString& table, const char* what)
 {
-    int rc = SQLITE_OK;
-    switch (v.type()) {
-    case ValueType::Null:
-        rc = sqlite3_bind_null(s, at);
-        break;
-    case ValueType::Integer:
-    case ValueType::Bool:
-        rc = sqlite3_bind_int64(s, at, v.toInteger());
-        break;
-    case ValueType::Float:
-        rc = sqlite3_bind_double(s, at, v.toFloat());
-        break;
-    case ValueType::Text: {
-        const QByteArray utf8 = v.toText().toUtf8();
-        rc = sqlite3_bind_text(s, at, utf8.constData(), utf8.size(), SQLITE_TRANSIENT);
-        break;
-    }
-    }
-    if (rc != SQLITE_OK)
+    if (bindValue(s, at, v) != SQLITE_OK)
         fail(db, table, what);
 }
 

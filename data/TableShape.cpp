@@ -1,17 +1,12 @@
 #include "data/TableShape.h"
 
+#include "data/BoundValue.h"
 #include "data/DbError.h"
 
 #include <sqlite3.h>
 
-#include <memory>
 
 namespace {
-
-struct Finalizer {
-    void operator()(sqlite3_stmt* s) const { sqlite3_finalize(s); }
-};
-using StatementPtr = std::unique_ptr<sqlite3_stmt, Finalizer>;
 
 StatementPtr prepare(sqlite3* db, const char* sql)
 {
