@@ -76,6 +76,7 @@ private slots:
     void anotherMonsterShowsOnlyItsDropsFirstCurrent();
     void closingOverAChangedRowAsks();
     void deletingAsksFirst();
+    void anUnchangedNewRowGoesWhenTheGridLosesTheFocus();
 
 private:
     std::unique_ptr<TDbMaintainForm> open()
@@ -299,6 +300,32 @@ void DbMaintainTest::deletingAsksFirst()
     QCOMPARE(fileIntegers(connection(), QStringLiteral("SELECT npc_id FROM drops WHERE npc_id = %1").arg(fixture::kFrostDrake),
                           QStringLiteral("npc_id")).size(),
              before - 1);
+}
+
+void DbMaintainTest::anUnchangedNewRowGoesWhenTheGridLosesTheFocus()
+{
+    auto form = open();
+    auto* grid = part<EditGrid>(*form, QStringLiteral("DBGrid1"));
+    showPageOf(*form, *grid);
+    Dataset& monsters = query(*form, QStringLiteral("ADOMonstersName"));
+    const int before = monsters.recordCount();
+    clickCell(*grid, 0, 1);
+    QTest::keyClick(grid, Qt::Key_Insert);
+    QCOMPARE(monsters.state(), DatasetState::Insert);
+    QCOMPARE(grid->model()->rowCount(), before + 1);
+    QCOMPARE(grid->model()->headerData(before, Qt::Vertical).toString(), QStringLiteral("*"));
+    part<QLineEdit>(*form, QStringLiteral("Edit1"))->setFocus();
+    QTRY_COMPARE(monsters.state(), DatasetState::Browse);
+    QCOMPARE(monsters.recordCount(), before);
+
+    // A typed row stays when the focus goes.
+    clickCell(*grid, 0, 1);
+    QTest::keyClick(grid, Qt::Key_Insert);
+    monsters.setFieldText(QStringLiteral("name"), QStringLiteral("Fresh Monster"));
+    part<QLineEdit>(*form, QStringLiteral("Edit1"))->setFocus();
+    QCoreApplication::processEvents();
+    QCOMPARE(monsters.state(), DatasetState::Insert);
+    monsters.cancel();
 }
 
 QTEST_MAIN(DbMaintainTest)
