@@ -117,13 +117,12 @@ QWidget* TDbMaintainForm::itemsPage()
     GridPanel names = gridPanel(QStringLiteral("DBGrid5"), QString(), *m_itemNames, itemNameColumns(), page);
     GridPanel items = gridPanel(QStringLiteral("DBGrid4"), QStringLiteral("DBNavigator5"), *m_items, itemColumns(), page);
     items.grid->setFixedHeight(176);
-    DbLookupPicker* material = picker(QStringLiteral("DBLookupComboBox2"), items, QStringLiteral("material_type"),
-                                      m_db.MaterialType, QStringLiteral("material_type"), QStringLiteral("material_type"),
-                                      *m_items, QStringLiteral("material_type"));
-    DbLookupPicker* kind = picker(QStringLiteral("DBLookupComboBox5"), items, QStringLiteral("type"), *m_itemKinds,
-                                  QStringLiteral("type"), QStringLiteral("type"), *m_items, QStringLiteral("type"));
-    Q_UNUSED(material);
-    Q_UNUSED(kind);
+    // Both write the picked value into the item record, and the type picker lists the item kinds
+    // that items.type holds.
+    picker(QStringLiteral("DBLookupComboBox2"), items, QStringLiteral("material_type"), m_db.MaterialType,
+           QStringLiteral("material_type"), QStringLiteral("material_type"), *m_items, QStringLiteral("material_type"));
+    picker(QStringLiteral("DBLookupComboBox5"), items, QStringLiteral("type"), *m_itemKinds, QStringLiteral("type"),
+           QStringLiteral("type"), *m_items, QStringLiteral("type"));
     layout->addWidget(masterOverDetail(names.panel, items.panel, 207, page), 1);
     return page;
 }
@@ -181,10 +180,7 @@ QWidget* TDbMaintainForm::setsPage()
     pieces.grid->setTabKeyNavigation(false);
     DbLookupPicker* armor = picker(QStringLiteral("DBLookupComboBox3"), pieces, QStringLiteral("item_id"), *m_armorPick,
                                    QStringLiteral("id"), QStringLiteral("name"), *m_setPieces, QStringLiteral("item_id"));
-    moneyGreen(*armor);
-    armor->setDropDownRightAligned(true);
-    armor->setMaxVisibleItems(10);
-    armor->setDropDownWidth(200);
+    itemPickerLook(*armor);
     layout->addWidget(masterOverDetail(sets.panel, pieces.panel, 191, page), 1);
     return page;
 }
@@ -203,10 +199,7 @@ QWidget* TDbMaintainForm::monstersPage()
     GridPanel drops = gridPanel(QStringLiteral("DBGrid3"), QStringLiteral("DBNavigator2"), *m_drops, dropColumns(), inner);
     DbLookupPicker* item = picker(QStringLiteral("DBLookupComboBox1"), drops, QStringLiteral("item_id"), *m_itemPick,
                                   QStringLiteral("id"), QStringLiteral("name"), *m_drops, QStringLiteral("item_id"));
-    moneyGreen(*item);
-    item->setDropDownRightAligned(true);
-    item->setMaxVisibleItems(10);
-    item->setDropDownWidth(200);
+    itemPickerLook(*item);
     inner->addTab(details.panel, QStringLiteral("Monster Details"));
     inner->addTab(drops.panel, QStringLiteral("Monster Drop/Spoil"));
     inner->setCurrentIndex(1);

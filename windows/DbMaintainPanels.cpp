@@ -82,9 +82,12 @@ DbLookupPicker* picker(const QString& name, GridPanel& panel, const QString& cov
     return p;
 }
 
-void moneyGreen(DbLookupPicker& picker)
+void itemPickerLook(DbLookupPicker& picker)
 {
     picker.setBackground(QColor(192, 220, 192));
+    picker.setDropDownRightAligned(true);
+    picker.setMaxVisibleItems(10);
+    picker.setDropDownWidth(200);
 }
 
 } // namespace dbmaintain

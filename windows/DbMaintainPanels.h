@@ -50,7 +50,8 @@ QToolBar* idleNavigatorBar(const QString& barName, const QString& navigatorName,
 DbLookupPicker* picker(const QString& name, GridPanel& panel, const QString& coveredField, Dataset& list,
                        const QString& keyField, const QString& listField, Dataset& rows, const QString& dataField);
 
-/// The money-green look of the item pickers (red 192, green 220, blue 192).
-void moneyGreen(DbLookupPicker& picker);
+/// The look of the item pickers: money green (red 192, green 220, blue 192), the list of ten
+/// rows and 200 pixels wide, right-aligned under the box.
+void itemPickerLook(DbLookupPicker& picker);
 
 } // namespace dbmaintain

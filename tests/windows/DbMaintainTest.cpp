@@ -77,6 +77,7 @@ private slots:
     void closingOverAChangedRowAsks();
     void deletingAsksFirst();
     void anUnchangedNewRowGoesWhenTheGridLosesTheFocus();
+    void theItemRecordPickersWriteTheirFields();
 
 private:
     std::unique_ptr<TDbMaintainForm> open()
@@ -326,6 +327,30 @@ void DbMaintainTest::anUnchangedNewRowGoesWhenTheGridLosesTheFocus()
     QCoreApplication::processEvents();
     QCOMPARE(monsters.state(), DatasetState::Insert);
     monsters.cancel();
+}
+
+void DbMaintainTest::theItemRecordPickersWriteTheirFields()
+{
+    auto form = open();
+    Dataset& items = query(*form, QStringLiteral("ADOItemsDetail"));
+    QVERIFY(query(*form, QStringLiteral("ADOItemsName")).locate(QStringLiteral("name"), QString::fromLatin1(fixture::kSwordOfValorName), CaseInsensitive | PartialKey));
+    auto* kinds = part<DbLookupPicker>(*form, QStringLiteral("DBLookupComboBox5"));
+    // The item kinds, not the weapon types.
+    QVERIFY(kinds->findData(QStringLiteral("Weapon")) >= 0);
+    QVERIFY(kinds->findData(QString::fromLatin1(fixture::kTypeSword)) < 0);
+    QCOMPARE(kinds->currentText(), QStringLiteral("Weapon"));
+    const int material = kinds->findData(QStringLiteral("Material"));
+    QVERIFY(material >= 0);
+    emit kinds->activated(material);
+    QCOMPARE(items.state(), DatasetState::Edit);
+    QCOMPARE(items.asText(QStringLiteral("type")), QStringLiteral("Material"));
+
+    auto* materials = part<DbLookupPicker>(*form, QStringLiteral("DBLookupComboBox2"));
+    QVERIFY(materials->count() > 0);
+    emit materials->activated(materials->count() - 1);
+    QCOMPARE(items.asText(QStringLiteral("material_type")), materials->itemData(materials->count() - 1).toString());
+    items.cancel();
+    QCOMPARE(items.asText(QStringLiteral("type")), QStringLiteral("Weapon"));
 }
 
 QTEST_MAIN(DbMaintainTest)
