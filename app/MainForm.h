@@ -41,6 +41,11 @@ public:
 
     QMdiArea* clientArea() const { return m_clientArea; }
 
+protected:
+    /// Each child window is asked first (a maintenance window over a changed row asks the
+    /// user); when one declines, the frame stays open. No child window is closed here.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     // Command handlers; a tool button and its menu item share one.
     void ToolButton9Click();
