@@ -3,6 +3,7 @@
 #include "data/DBModule.h"
 #include "windows/Accesories.h"
 #include "windows/Armor.h"
+#include "windows/DbMaintain.h"
 #include "windows/Items.h"
 #include "windows/Monsters.h"
 #include "windows/Quest.h"
@@ -34,9 +35,10 @@ QWidget* createBrowseWindow(WindowKind kind, NavigationHost& host)
         return new TSkilsForm(host, db);
     case WindowKind::Quests:
         return new TQuestForm(host, db);
+    case WindowKind::DbMaintain:
+        return new TDbMaintainForm(host, db);
     // Not built yet: their commands open nothing.
     case WindowKind::Recipes:
-    case WindowKind::DbMaintain:
         break;
     }
     return nullptr;

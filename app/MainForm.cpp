@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFrame>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -254,12 +255,6 @@ void TMainForm::openWindow(WindowKind kind)
     child->showMaximized();
 }
 
-void TMainForm::offerMaintenance()
-{
-    if (auto* tools = findChild<QMenu*>(QStringLiteral("Tools1")))
-        tools->menuAction()->setVisible(true);
-}
-
 void TMainForm::destroyChildWindows()
 {
     QList<QMdiSubWindow*> children = m_clientArea->subWindowList(QMdiArea::CreationOrder);
@@ -289,6 +284,29 @@ void TMainForm::ToolButton11Click() { openWindow(WindowKind::Monsters); }
 void TMainForm::ToolButton8Click() { openWindow(WindowKind::Skills); }
 void TMainForm::ToolButton14Click() { openWindow(WindowKind::Quests); }
 void TMainForm::DBListMaintenance1Click() { openWindow(WindowKind::DbMaintain); }
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    // Ending the program would drop a row still being edited: its window may keep it.
+    for (QMdiSubWindow* child : m_clientArea->subWindowList(QMdiArea::StackingOrder)) {
+        QWidget* form = child->widget();
+        if (!form)
+            continue;
+        QCloseEvent ask;
+        QCoreApplication::sendEvent(form, &ask);
+        if (!ask.isAccepted()) {
+            event->ignore();
+            return;
+        }
+    }
+    QMainWindow::closeEvent(event);
+}
+
+void TMainForm::showToolsMenu(bool on)
+{
+    if (auto* tools = findChild<QMenu*>(QStringLiteral("Tools1")))
+        tools->menuAction()->setVisible(on);
+}
 
 void TMainForm::ToolButton10Click()
 {

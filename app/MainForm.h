@@ -28,6 +28,8 @@ public:
     /// Clears both requests and installs the wheel translation and the shortcut guard on the
     /// application. Commands get their windows from the factory (createBrowseWindow in the program).
     explicit TMainForm(WindowFactory factory);
+    /// Shows the Tools menu (hidden unless the program starts with --maintenance).
+    void showToolsMenu(bool on);
     ~TMainForm() override;
 
     /// Creates a new window of the kind as a maximised child window. When creation throws, both
@@ -39,8 +41,10 @@ public:
 
     QMdiArea* clientArea() const { return m_clientArea; }
 
-    /// Shows the Tools menu, hidden by default, with the maintenance window's command.
-    void offerMaintenance();
+protected:
+    /// Each child window is asked first (a maintenance window over a changed row asks the
+    /// user); when one declines, the frame stays open. No child window is closed here.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     // Command handlers; a tool button and its menu item share one.

@@ -52,8 +52,7 @@ int main(int argc, char* argv[])
     // The user's data folder is named after the program.
     QCoreApplication::setApplicationName(QStringLiteral("Tavrin"));
     startTavrin(locateDatabase(line.database, usualDatabaseFolders(executableFolder())));
-    if (line.maintenance)
-        MainForm->offerMaintenance();
+    MainForm->showToolsMenu(line.maintenance);
     // Without a window manager nothing honours "maximised"; start out at the screen's size then.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         MainForm->setGeometry(screen->availableGeometry());

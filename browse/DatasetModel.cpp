@@ -3,6 +3,7 @@
 #include "browse/HandlerGuard.h"
 #include "browse/ShownText.h"
 #include "data/Dataset.h"
+#include "data/DbError.h"
 
 DatasetModel::DatasetModel(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -10,9 +11,23 @@ void DatasetModel::setDataset(Dataset* dataset)
 {
     beginResetModel();
     disconnect(m_rowsConnection);
+    for (const QMetaObject::Connection& c : std::as_const(m_editConnections))
+        disconnect(c);
+    m_editConnections.clear();
     m_dataset = dataset;
-    if (m_dataset)
+    if (m_dataset) {
         m_rowsConnection = connect(m_dataset, &Dataset::rowsChanged, this, guardedSlot([this] { reset(); }));
+        m_editConnections << connect(m_dataset, &Dataset::currentValuesChanged, this, guardedSlot([this](int row) {
+            if (row >= 0 && row < rowCount())
+                emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+        }));
+        const auto headings = [this] {
+            if (m_editable && rowCount() > 0)
+                emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
+        };
+        m_editConnections << connect(m_dataset, &Dataset::currentChanged, this, guardedSlot(headings));
+        m_editConnections << connect(m_dataset, &Dataset::stateChanged, this, guardedSlot(headings));
+    }
     resolveFields();
     endResetModel();
 }
@@ -76,6 +91,10 @@ QVariant DatasetModel::data(const QModelIndex& index, int role) const
         if (field < 0 || index.row() >= m_dataset->recordCount())
             return {};
         return shownText(m_dataset->displayText(index.row(), field));
+    case Qt::EditRole:
+        if (field < 0 || index.row() >= m_dataset->recordCount())
+            return {};
+        return m_dataset->displayText(index.row(), field);
     case Qt::ToolTipRole: {
         // Only a value cut for showing has a tooltip: the part the cell cannot hold.
         if (field < 0 || index.row() >= m_dataset->recordCount())
@@ -100,6 +119,18 @@ QVariant DatasetModel::data(const QModelIndex& index, int role) const
 
 QVariant DatasetModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    if (orientation == Qt::Vertical && m_editable) {
+        if (role != Qt::DisplayRole)
+            return {};
+        if (!m_dataset || section != m_dataset->recNo())
+            return QString();
+        switch (m_dataset->state()) {
+        case DatasetState::Browse: return QStringLiteral("\u25B8");
+        case DatasetState::Edit: return QStringLiteral("I");
+        case DatasetState::Insert: return QStringLiteral("*");
+        }
+        return {};
+    }
     if (orientation != Qt::Horizontal || section < 0 || section >= m_columns.size())
         return QAbstractTableModel::headerData(section, orientation, role);
     const GridColumn& column = m_columns[section];
@@ -117,6 +148,40 @@ QVariant DatasetModel::headerData(int section, Qt::Orientation orientation, int 
 
 Qt::ItemFlags DatasetModel::flags(const QModelIndex& index) const
 {
-    // Browse grids never edit.
-    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    const Qt::ItemFlags shown = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    // Browse grids never edit; an editable grid edits what its dataset can write.
+    if (!m_editable || !m_dataset || !m_dataset->isOpen())
+        return shown;
+    const int field = fieldIndex(index.column());
+    bool readOnly = true;
+    try {
+        readOnly = field < 0 || m_dataset->fieldReadOnly(field);
+    } catch (const DbError&) {
+        // A table that cannot be read shows its rows read-only; its post would report why.
+    }
+    return readOnly ? shown : shown | Qt::ItemIsEditable;
+}
+
+void DatasetModel::setEditable(bool on)
+{
+    beginResetModel();
+    m_editable = on;
+    endResetModel();
+}
+
+bool DatasetModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (role != Qt::EditRole || !index.isValid() || !m_editable || !m_dataset || !m_dataset->isOpen())
+        return false;
+    const int field = fieldIndex(index.column());
+    if (field < 0)
+        return false;
+    // The value goes into the row as typed; the row's own post checks it.
+    if (index.row() != m_dataset->recNo())
+        return false;
+    if (value.toString() == m_dataset->displayText(index.row(), field))
+        return true;
+    return guarded([&] { m_dataset->setFieldValue(field, Value::text(value.toString())); });
 }

@@ -27,6 +27,12 @@ public:
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    /// Lets the cells of writable fields be edited (the grids of the maintenance window); the
+    /// row headings then show the current row's state: a pointer while browsing, "I" while
+    /// editing, "*" while inserting.
+    void setEditable(bool on);
+    bool editable() const { return m_editable; }
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
@@ -39,4 +45,6 @@ private:
     QVector<GridColumn> m_columns;
     QVector<int> m_fieldIndex;
     QMetaObject::Connection m_rowsConnection;
+    QVector<QMetaObject::Connection> m_editConnections;
+    bool m_editable = false;
 };

@@ -1,6 +1,7 @@
 #include "browse/DbLookupComboBox.h"
 
 #include "browse/HandlerGuard.h"
+#include "browse/PopupAlignment.h"
 #include "browse/ShownText.h"
 #include "data/Dataset.h"
 
@@ -38,14 +39,8 @@ void DbLookupComboBox::setDropDownRightAligned(bool on) { m_rightAligned = on; }
 void DbLookupComboBox::showPopup()
 {
     QComboBox::showPopup();
-    if (!m_rightAligned)
-        return;
-    QWidget* popup = view()->window();
-    if (popup == window())
-        return;
-    const int right = mapToGlobal(QPoint(width(), 0)).x();
-    if (popup->width() > width())
-        popup->move(right - popup->width(), popup->y());
+    if (m_rightAligned)
+        alignPopupRight(*this);
 }
 
 void DbLookupComboBox::pick(int index)

@@ -1,7 +1,9 @@
 #pragma once
-// Record navigator with the First, Prior, Next and Last buttons over one dataset.
+// Record navigator over one dataset: First, Prior, Next and Last, and on editing pages also
+// Insert, Delete, Edit, Post, Cancel and Refresh. Delete asks "Delete record?" first.
 
 #include <QPointer>
+#include <QVector>
 #include <QWidget>
 
 class Dataset;
@@ -10,22 +12,29 @@ class QToolButton;
 class DbNavigator : public QWidget {
     Q_OBJECT
 public:
-    enum Button { First, Prior, Next, Last };
+    enum Button { First, Prior, Next, Last, Insert, Delete, Edit, Post, Cancel, Refresh };
+    static constexpr int kButtonCount = 10;
 
     explicit DbNavigator(QWidget* parent = nullptr);
 
     /// Binds to a dataset (not owned); once it is gone the buttons do nothing.
     void setDataset(Dataset& dataset);
     QToolButton* button(Button which) const;
-    /// Shares this width among the four buttons (108 by default).
+    /// Shows these buttons, in the navigator's own order (First to Last only by default).
+    void setVisibleButtons(const QVector<Button>& buttons);
+    /// The moving and editing buttons, without Refresh.
+    static QVector<Button> editingButtons();
+    /// Every button, Refresh included.
+    static QVector<Button> allButtons();
+    /// Shares this width among the shown buttons (27 pixels each by default).
     void setNavigatorWidth(int width);
 
 private:
     void press(Button which);
     void updateButtons();
+    int shownCount() const;
 
     QPointer<Dataset> m_dataset;
-    QToolButton* m_buttons[4] = {};
-    QMetaObject::Connection m_rowsConnection;
-    QMetaObject::Connection m_currentConnection;
+    QToolButton* m_buttons[kButtonCount] = {};
+    QVector<QMetaObject::Connection> m_connections;
 };

@@ -6,13 +6,18 @@
 DbGrid* titledGrid(const QString& name, const QFont& baseFont, const QVector<GridColumn>& columns, QWidget* parent)
 {
     auto* grid = new DbGrid(parent);
-    grid->setObjectName(name);
-    grid->setFont(baseFont);
-    grid->setBaseFont(baseFont);
-    grid->setTitleRow(true);
-    grid->setTitleFont(uiFont(kTahoma, 13, true));
-    grid->setColumns(columns);
+    setUpTitledGrid(*grid, name, baseFont, columns);
     return grid;
+}
+
+void setUpTitledGrid(DbGrid& grid, const QString& name, const QFont& baseFont, const QVector<GridColumn>& columns)
+{
+    grid.setObjectName(name);
+    grid.setFont(baseFont);
+    grid.setBaseFont(baseFont);
+    grid.setTitleRow(true);
+    grid.setTitleFont(uiFont(kTahoma, 13, true));
+    grid.setColumns(columns);
 }
 
 void setUpStripGrid(DbGrid& grid, Dataset& dataset, const QVector<GridColumn>& columns, const QFont& font,

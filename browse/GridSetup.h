@@ -15,6 +15,8 @@ class QWidget;
 /// A grid named as the design names it, with its own title row in Tahoma 13 bold; baseFont is
 /// its cell font and sets its row height.
 DbGrid* titledGrid(const QString& name, const QFont& baseFont, const QVector<GridColumn>& columns, QWidget* parent);
+/// The same look given to a grid made elsewhere (an editable grid).
+void setUpTitledGrid(DbGrid& grid, const QString& name, const QFont& baseFont, const QVector<GridColumn>& columns);
 
 /// Styles a grid under a header strip: no title row, whole-row selection, font for its cells
 /// and its row height, the hint; then shows dataset (not owned).

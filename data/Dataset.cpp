@@ -1,5 +1,7 @@
 #include "data/Dataset.h"
 
+#include "data/DatasetStore.h"
+
 #include "data/Connection.h"
 #include "data/DbError.h"
 #include "data/FilterExpression.h"
@@ -12,50 +14,6 @@
 #include <QPointer>
 
 #include <utility>
-
-// Everything a dataset keeps between calls: its definition, the rows it shows and its view.
-class DatasetStore {
-public:
-    explicit DatasetStore(Connection& c) : connection(c) {}
-
-    Connection& connection;
-    QStringList sqlLines;
-    QString tableName;
-    QHash<QString, Value> params; // lower-cased names
-    bool shareRows = true;
-
-    bool open = false;
-    std::shared_ptr<const StatementInfo> info; // while open
-    QString shown;                             // the statement as error texts name it
-    // What the view is over: the whole result, or the rows of the filter's key only (keyColumns
-    // holding keys). Pending: not fetched yet; a probe told whether there is a first row.
-    QVector<int> keyColumns;
-    QVector<qint64> keys;
-    QVector<FilterTerm> terms; // the filter in force, applied to whatever is fetched
-    bool pending = false;
-    bool pendingHasRows = false;
-    bool pendingSeen = false; // a view was told the rows are pending and waits for rowsChanged
-    int showingViews = 0;     // visible views that read whatever rows come
-    RowStore rows;
-
-    QString filterText;
-    bool filtered = false;
-    std::vector<RowCondition> filterConditions; // resolved while filtered and open
-    QString sortText;
-    std::vector<std::pair<int, bool>> sortColumns; // resolved while open
-
-    int pos = -1;
-    bool bof = true;
-    bool eof = true;
-
-    std::function<void()> afterScroll;
-    std::function<void()> afterOpen;
-
-    QPointer<Dataset> master;
-    QStringList masterFields;
-    QStringList detailFields;
-    QMetaObject::Connection masterConnection;
-};
 
 namespace {
 
@@ -207,6 +165,9 @@ void Dataset::close()
     DatasetStore& s = *m_store;
     if (!s.open)
         return;
+    // A row still being edited is not written.
+    dropEditing();
+    s.shapeRead = false;
     s.open = false;
     s.info.reset();
     s.rows.clear();
@@ -389,7 +350,7 @@ int Dataset::recordCount() const
     if (!m_store->open)
         return 0;
     ensureRows();
-    return m_store->rows.visibleCount();
+    return m_store->rows.visibleCount() + (m_store->edit.state == DatasetState::Insert ? 1 : 0);
 }
 
 bool Dataset::isEmpty() const
@@ -423,6 +384,7 @@ void Dataset::scrolled()
 
 void Dataset::first()
 {
+    leaveEditing();
     DatasetStore& s = *m_store;
     s.bof = true;
     s.eof = isEmpty();
@@ -434,6 +396,7 @@ void Dataset::first()
 
 void Dataset::last()
 {
+    leaveEditing();
     DatasetStore& s = *m_store;
     const int n = recordCount();
     s.eof = true;
@@ -451,6 +414,11 @@ void Dataset::next()
         s.eof = true;
         return;
     }
+    leaveEditing();
+    if (s.pos < 0 || s.pos + 1 >= recordCount()) {
+        s.eof = true;
+        return;
+    }
     ++s.pos;
     s.bof = s.eof = false;
     scrolled();
@@ -463,6 +431,11 @@ void Dataset::prior()
         s.bof = true;
         return;
     }
+    leaveEditing();
+    if (s.pos <= 0) {
+        s.bof = true;
+        return;
+    }
     --s.pos;
     s.bof = s.eof = false;
     scrolled();
@@ -471,10 +444,20 @@ void Dataset::prior()
 void Dataset::moveTo(int position)
 {
     DatasetStore& s = *m_store;
-    const int n = recordCount();
+    int n = recordCount();
     if (n == 0)
         return;
-    const int p = qBound(0, position, n - 1);
+    int p = qBound(0, position, n - 1);
+    if (p == s.pos) {
+        s.bof = s.eof = false;
+        return;
+    }
+    // Leaving a changed row posts it first; a refused post keeps the row current.
+    leaveEditing();
+    n = recordCount();
+    if (n == 0)
+        return;
+    p = qBound(0, position, n - 1);
     s.bof = s.eof = false;
     if (p == s.pos)
         return;
@@ -487,6 +470,8 @@ Value Dataset::value(int position, int column) const
     ensureRows();
     if (position < 0 || position >= recordCount() || column < 0 || column >= fieldCount())
         return Value();
+    if (isEditRow(position))
+        return m_store->edit.values.value(column);
     return m_store->rows.column(column).valueAt(m_store->rows.baseRowAt(position));
 }
 
@@ -495,6 +480,8 @@ QString Dataset::displayText(int position, int column) const
     ensureRows();
     if (position < 0 || position >= recordCount() || column < 0 || column >= fieldCount())
         return QString();
+    if (isEditRow(position))
+        return m_store->edit.values.value(column).toText();
     return m_store->rows.column(column).displayAt(m_store->rows.baseRowAt(position));
 }
 
@@ -530,6 +517,7 @@ void Dataset::setFilter(const QString& text)
 {
     DatasetStore& s = *m_store;
     if (s.open && s.filtered) {
+        leaveEditing();
         loadRows(filterTerms(text)); // throws before anything changes
         s.filterText = text;
         switched();
@@ -552,6 +540,7 @@ void Dataset::setFiltered(bool on)
         s.filtered = on;
         return;
     }
+    leaveEditing();
     loadRows(on ? filterTerms(s.filterText) : QVector<FilterTerm>());
     s.filtered = on;
     switched();
@@ -608,6 +597,7 @@ void Dataset::setSort(const QString& text)
     std::vector<std::pair<int, bool>> columns;
     for (const SortKey& k : keys)
         columns.emplace_back(fieldIndexOrThrow(k.field), k.descending);
+    leaveEditing();
     ensureRows();
     const int oldPos = s.pos;
     const uint32_t current = oldPos >= 0 ? s.rows.baseRowAt(oldPos) : 0;
@@ -632,6 +622,7 @@ bool Dataset::locate(const QString& field, const QString& value, int options)
     if (!s.open)
         return false;
     const int c = fieldIndexOrThrow(field);
+    leaveEditing();
     ensureRows();
     const int p = s.rows.locate(c, value, options & CaseInsensitive, options & PartialKey);
     if (p < 0)
@@ -669,8 +660,12 @@ void Dataset::setMasterLink(Dataset* master, const QString& masterFields, const 
     for (QString& f : s.detailFields)
         f = f.trimmed();
     if (master) {
+        master->addDependent(*this);
         s.masterConnection = connect(master, &Dataset::currentChanged, this, [this] {
             if (m_store->open) {
+                // The master posts its details before it moves; whatever is left is not its row's.
+                if (m_store->edit.state != DatasetState::Browse)
+                    dropEditing();
                 ensureRows();
                 applyView();
                 switched();

@@ -8,6 +8,7 @@
 // filtered afterwards would give. Datasets running the same text share the fetched rows
 // through their connection (Connection::sharedRows()).
 
+#include "data/EditBuffer.h"
 #include "data/Value.h"
 
 #include <QObject>
@@ -126,6 +127,44 @@ public:
     /// Returns false and stays put when nothing matches.
     bool locate(const QString& field, const QString& value, int options);
 
+
+    // --- editing (a whole-table dataset, or a statement over one table named by setUpdateTable) -
+    /// The table a statement dataset's posts and deletes write to; its fields keep the table's
+    /// column names. A whole-table dataset writes to its own table.
+    void setUpdateTable(const QString& table);
+    DatasetState state() const;
+    /// Whether the user changed a value of the row being edited or inserted.
+    bool modified() const;
+    /// Whether a field can be written (not the key the database numbers, not a computed field).
+    bool fieldReadOnly(int column) const;
+    /// Starts editing the current row (nothing when there is none, or already editing).
+    void edit();
+    /// Adds a new row after the last one and makes it current: a detail row holds its master's
+    /// key, a table keyed by typed ids offers the next free id. Posts a changed row first.
+    void insert();
+    /// Puts a value into the current row, starting editing when browsing. The value is kept as
+    /// given and checked against the column's type when posted. Throws DbError for a read-only
+    /// field or when there is no current row.
+    void setFieldValue(int column, const Value& value);
+    void setFieldText(const QString& field, const QString& text);
+    /// Writes the edited or inserted row to the file at once. A value the column's type cannot
+    /// hold, a required value left empty, a duplicate key or a write the database refuses
+    /// throws DbError and leaves the row in editing with what was typed.
+    void post();
+    /// Drops the changes (an inserted row disappears).
+    void cancel();
+    /// Deletes the current row from the file at once; on failure throws and keeps the row.
+    void deleteRecord();
+    /// Fetches the rows again from the file, staying on the same row where it still exists.
+    /// Drops the changes of a row being edited.
+    void refresh();
+    /// Leaves editing before the current row changes: posts a changed row (may throw), drops a
+    /// new row left unchanged, and ends editing of an unchanged row.
+    void checkBrowseMode();
+    /// A dataset whose pending changes are posted before this dataset's current row changes
+    /// (detail links add themselves). Not owned.
+    void addDependent(Dataset& dependent);
+
     // --- notifications -------------------------------------------------------------------------
     /// Runs after every change of the current row (open, move, filter switch, locate), never
     /// after a sort. Set by the owning window; one handler.
@@ -154,6 +193,10 @@ signals:
     void rowsChanged();
     /// The current position changed (also emitted after rowsChanged when it moved).
     void currentChanged(int position);
+    /// Browsing, editing or inserting began.
+    void stateChanged(DatasetState state);
+    /// Values of the row at this position changed while it is edited.
+    void currentValuesChanged(int position);
 
 private:
     void scrolled();
@@ -163,6 +206,14 @@ private:
     void showFetched(bool newRows) const;
     QVector<FilterTerm> filterTerms(const QString& text) const;
     void loadRows(const QVector<FilterTerm>& terms);
+    // Editing (DatasetEditing.cpp).
+    int storedCount() const;
+    bool isEditRow(int position) const;
+    void leaveEditing();
+    void dropEditing();
+    void startEditing(DatasetState state);
+    QString writeTable() const;
+    void reloadAt(int64_t rowKey);
 
     std::unique_ptr<DatasetStore> m_store;
 };

@@ -1,5 +1,6 @@
 #include "data/SharedRows.h"
 
+#include "data/BoundValue.h"
 #include "data/Connection.h"
 #include "data/DbError.h"
 #include "data/ReadFailure.h"
@@ -32,26 +33,7 @@ void bindParams(sqlite3* db, sqlite3_stmt* stmt, const QHash<QString, Value>& pa
         const char* raw = sqlite3_bind_parameter_name(stmt, i);
         if (!raw)
             throw DbError(QStringLiteral("Unnamed parameter in statement: %1").arg(shownStatement));
-        const Value v = params.value(QString::fromUtf8(raw + 1).toLower());
-        int rc = SQLITE_OK;
-        switch (v.type()) {
-        case ValueType::Null:
-            rc = sqlite3_bind_null(stmt, i);
-            break;
-        case ValueType::Integer:
-        case ValueType::Bool:
-            rc = sqlite3_bind_int64(stmt, i, v.toInteger());
-            break;
-        case ValueType::Float:
-            rc = sqlite3_bind_double(stmt, i, v.toFloat());
-            break;
-        case ValueType::Text: {
-            const QByteArray utf8 = v.toText().toUtf8();
-            rc = sqlite3_bind_text(stmt, i, utf8.constData(), utf8.size(), SQLITE_TRANSIENT);
-            break;
-        }
-        }
-        if (rc != SQLITE_OK)
+        if (bindValue(stmt, i, params.value(QString::fromUtf8(raw + 1).toLower())) != SQLITE_OK)
             statementFailed(db, shownStatement);
     }
 }

@@ -35,7 +35,8 @@ const struct {
     const char* name;
 } kKinds[] = {{WindowKind::Weapons, "Weapons"}, {WindowKind::Armor, "Armor"},       {WindowKind::Sets, "Sets"},
               {WindowKind::Accessories, "Accesories"}, {WindowKind::Items, "Items"}, {WindowKind::Monsters, "Monsters"},
-              {WindowKind::Recipes, "Recipes"}, {WindowKind::Skills, "Skils"},     {WindowKind::Quests, "Quests"}};
+              {WindowKind::Recipes, "Recipes"}, {WindowKind::Skills, "Skils"},     {WindowKind::Quests, "Quests"},
+              {WindowKind::DbMaintain, "DbMaintain"}};
 
 // A click in the middle of each heading that lies in view, sorting every list of the window.
 void clickEveryHeading(QWidget& form)

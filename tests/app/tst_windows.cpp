@@ -1,14 +1,18 @@
 // The program's own window factory behind the commands: the Skils and Quests commands open
-// their windows over the fixture database, a new one each time.
+// their windows over the fixture database, a new one each time; ending the program over a
+// maintenance window's changed row asks first.
 
 #include "app/MainForm.h"
 #include "app/Startup.h"
 #include "app/TavrinApplication.h"
 #include "tools/gendb/Generator.h"
+#include "data/Dataset.h"
+#include "windows/DbMaintain.h"
 #include "windows/Quest.h"
 #include "windows/Skils.h"
 
 #include <QMdiArea>
+#include <QMessageBox>
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -29,6 +33,7 @@ private slots:
 
     void commandsOpenTheirWindows_data();
     void commandsOpenTheirWindows();
+    void endingOverAChangedRowAsks();
 
 private:
     QTemporaryDir m_dir;
@@ -63,6 +68,28 @@ void TestWindows::commandsOpenTheirWindows()
         QVERIFY(caption == QLatin1String("Skils") ? qobject_cast<TSkilsForm*>(form) != nullptr
                                                   : qobject_cast<TQuestForm*>(form) != nullptr);
     }
+}
+
+void TestWindows::endingOverAChangedRowAsks()
+{
+    MainForm->openWindow(WindowKind::DbMaintain);
+    QMdiSubWindow* child = MainForm->clientArea()->subWindowList(QMdiArea::CreationOrder).last();
+    auto* form = qobject_cast<TDbMaintainForm*>(child->widget());
+    QVERIFY(form);
+    Dataset* names = form->findChild<Dataset*>(QStringLiteral("ADOMonstersName"));
+    names->setFieldText(QStringLiteral("title"), QStringLiteral("Typed"));
+    // The user keeps the row: the program does not end.
+    QTimer::singleShot(50, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            box->button(QMessageBox::Cancel)->click();
+    });
+    QVERIFY(!MainForm->close());
+    QVERIFY(MainForm->isVisible());
+    QCOMPARE(names->state(), DatasetState::Edit);
+    QCOMPARE(names->asText(QStringLiteral("title")), QStringLiteral("Typed"));
+    names->cancel();
+    child->close();
+    QTRY_VERIFY(!MainForm->clientArea()->subWindowList().contains(child));
 }
 
 int main(int argc, char** argv)

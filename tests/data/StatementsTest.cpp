@@ -8,6 +8,7 @@
 #include "tests/data/TestDb.h"
 #include "windows/AccesoriesStatements.h"
 #include "windows/ArmorStatements.h"
+#include "windows/DbMaintainStatements.h"
 #include "windows/ItemsStatements.h"
 #include "windows/MonstersStatements.h"
 #include "windows/SetsStatements.h"
@@ -114,6 +115,16 @@ const StatementCase kCases[] = {
      L({"npc_id", "N.id", "nrdrops", "name"}), L({"2|57|1|Sword of Valor", "3|80|2-2|Iron Ore"})},
     {"MobLoc", monsterLocationSql, {}, L({"id", "npc_id", "X", "Y", "main_location"}), L({"npc_id", "X", "Y", "main_location"}),
      L({"1|100|-200|True", "1|150|-250|False", "3|9000|4000|True"})},
+    {"ADOItems", dbmaintain::itemPickSql, {}, L({"id", "name"}), L({"id"}),
+     L({"82", "81", "70", "58", "80", "72", "59", "57", "60", "71", "61"})},
+    {"MaintainQueryWeapons", dbmaintain::weaponPickSql,
+     {}, L({"items.id", "type", "itemnames.id", "name"}), L({"items.id", "name"}),
+     L({"58|Elder Oak Staff", "59|Petal Blade", "57|Sword of Valor", "61|Windcaller Longbow"})},
+    {"MaintainQueryArmor", dbmaintain::armorPickSql,
+     {}, kArmorNames, L({"name"}), L({"Blackwood Breastplate", "Tower Shield", "Wanderer's Boots"})},
+    {"ItemKinds", dbmaintain::itemKindsSql, {}, L({"type"}), L({"type"}), L({"Accesories", "Armor", "Material", "Weapon"})},
+    {"MaintainDrops", dbmaintain::maintainDropsSql, {}, L({"id", "npc_id", "item_id", "sweep", "min", "max", "percentage"}),
+     L({"min", "max"}), L({"2|5", "1|1", "1|1", "0|0", "1|1", "1|3", "4|1", "1|1", "2|2", "1|2"})},
 };
 
 // The statements of the windows still to be written (recipes, skills, maintenance), as their
@@ -150,23 +161,6 @@ const StatementCase kComingCases[] = {
         "icon", "mp_consume"}),
      L({"level", "Expr1", "active", "reuse_delay", "skill_time"}),
      L({"5|Toughness 1|0|0|0", "5|Power Strike 1|1|10.5|1.2", "10|Power Strike 2|1|10.5|1.2"})},
-    {"ADOItems", [] { return L({"select id, name from itemnames order by name;"}).join(QLatin1Char('\n')); }, {}, L({"id", "name"}), L({"id"}),
-     L({"82", "81", "70", "58", "80", "72", "59", "57", "60", "71", "61"})},
-    {"MaintainQueryWeapons",
-     [] { return L({"SELECT items.id, items.type, itemnames.id, itemnames.name", "FROM items, itemnames", "WHERE items.type  = \"Weapon\"",
-        "AND itemnames.id  =  items.id", "ORDER BY itemnames.name"}).join(QLatin1Char('\n')); },
-     {}, L({"items.id", "type", "itemnames.id", "name"}), L({"items.id", "name"}),
-     L({"58|Elder Oak Staff", "59|Petal Blade", "57|Sword of Valor", "61|Windcaller Longbow"})},
-    {"MaintainQueryArmor",
-     [] { return L({"SELECT A.crystallizable, A.crystal_type, A.body_part,", "  A.crystal_count, A.armor_type, A.physical_defense, A.magical_defense,",
-        "  A.mp_bonus, I.id, I.icon, I.weight, I.price, N.name, N.description", "FROM armor as A, items as I, itemnames as N", "WHERE",
-        "  I.icon NOT LIKE '%pet%'", "  AND (A.body_part = 'Upper Body' OR ", "           A.body_part = 'Lower Body' OR",
-        "           A.body_part = 'Full Body' OR", "           A.body_part = 'Boots' OR", "           A.body_part = 'Helmets' OR",
-        "           A.body_part = 'Gloves' OR", "           A.body_part = 'Cloack' OR", "           A.body_part = 'Underwear' OR",
-        "           A.body_part = 'Shields'      ", ")", "  AND I.id = A.id", "  AND N.id = I.id ", "ORDER BY  N.name"}).join(QLatin1Char('\n')); },
-     {}, kArmorNames, L({"name"}), L({"Blackwood Breastplate", "Tower Shield", "Wanderer's Boots"})},
-    {"MaintainDrops", [] { return L({"select * from drops"}).join(QLatin1Char('\n')); }, {}, L({"id", "npc_id", "item_id", "sweep", "min", "max", "percentage"}),
-     L({"min", "max"}), L({"2|5", "1|1", "1|1", "0|0", "1|1", "1|3", "4|1", "1|1", "2|2", "1|2"})},
 };
 
 class Statements : public ::testing::TestWithParam<StatementCase> {
