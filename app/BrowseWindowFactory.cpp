@@ -6,6 +6,7 @@
 #include "windows/Items.h"
 #include "windows/Monsters.h"
 #include "windows/Quest.h"
+#include "windows/Recipes.h"
 #include "windows/Sets.h"
 #include "windows/Skils.h"
 #include "windows/Weapons.h"
@@ -34,8 +35,9 @@ QWidget* createBrowseWindow(WindowKind kind, NavigationHost& host)
         return new TSkilsForm(host, db);
     case WindowKind::Quests:
         return new TQuestForm(host, db);
-    // Not built yet: their commands open nothing.
     case WindowKind::Recipes:
+        return new TRecipesForm(host, db);
+    // Not built yet: its command opens nothing.
     case WindowKind::DbMaintain:
         break;
     }

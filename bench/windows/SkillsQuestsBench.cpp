@@ -9,6 +9,7 @@
 #include "data/DBModule.h"
 #include "windows/Quest.h"
 #include "windows/Skils.h"
+#include "windows/SkilsStatements.h"
 
 #include <QApplication>
 
@@ -60,7 +61,7 @@ void BM_SkilsStatementOnly(benchmark::State& state)
     const QString ids[2] = {classes->displayText(0, classes->fieldIndex(QStringLiteral("id"))),
                             classes->displayText(1, classes->fieldIndex(QStringLiteral("id")))};
     Dataset skills(benchModule().ADOConnection1);
-    skills.setSql(TSkilsForm::skilsSql());
+    skills.setSql(skilsSql());
     int i = 0;
     for (auto _ : state) {
         skills.close();
