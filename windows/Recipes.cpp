@@ -20,6 +20,7 @@
 #include "windows/RecipesStatements.h"
 
 #include <QHBoxLayout>
+#include <QScrollArea>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -29,6 +30,8 @@ constexpr int kRecipeGridWidth = 244;
 constexpr int kIngredientGridWidth = 390;
 constexpr int kDropsHeight = 185;
 constexpr int kSourcesDivider = 6;
+// Level, monster name and part of the chance stay in view.
+constexpr int kSourcesMinimumWidth = 260;
 const QString kName = QStringLiteral("name");
 
 QVector<GridColumn> recipeColumns()
@@ -121,9 +124,15 @@ void TRecipesForm::buildBody(NavigationHost& host, const QString& exeFolder)
     m_pages->tabBar()->setAttribute(Qt::WA_Hover);
     body->addWidget(m_pages, 1);
 
+    // A window narrower than both grids scrolls the page sideways rather than stacking the
+    // sources over the ingredients.
+    auto* sheet = new QScrollArea(m_pages);
+    sheet->setObjectName(QStringLiteral("TabSheet1"));
+    sheet->setFrameShape(QFrame::NoFrame);
+    sheet->setWidgetResizable(true);
+    sheet->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The strip runs across the page's top; its sections stand over the ingredient grid only.
-    auto* page = new QWidget(m_pages);
-    page->setObjectName(QStringLiteral("TabSheet1"));
+    auto* page = new QWidget(sheet);
     auto* pageLayout = new QVBoxLayout(page);
     pageLayout->setContentsMargins(0, 0, 0, 0);
     pageLayout->setSpacing(0);
@@ -148,6 +157,7 @@ void TRecipesForm::buildBody(NavigationHost& host, const QString& exeFolder)
     m_sources = new DropsSpoilsPage(QStringLiteral("Ingredients Drops"), QStringLiteral("Ingredients Spoils"),
                                     kSourcesDivider, DropsSpoilsPage::DropsKept, kDropsHeight,
                                     HeaderStrip::FirstSectionSorts, page);
+    m_sources->setMinimumWidth(kSourcesMinimumWidth);
     below->addWidget(m_sources, 1);
     const struct {
         StripGridPage* pane;
@@ -164,7 +174,8 @@ void TRecipesForm::buildBody(NavigationHost& host, const QString& exeFolder)
         opensMonsterOnDoubleClick(*p.pane->grid(), host);
     }
     m_sources->keepGridHeight(kDropsHeight);
-    m_pages->addTab(page, QStringLiteral("Ingredients"));
+    sheet->setWidget(page);
+    m_pages->addTab(sheet, QStringLiteral("Ingredients"));
 }
 
 void TRecipesForm::openQueries()

@@ -172,6 +172,13 @@ void RecipesTest::gridsKeepTheirWidths()
         QVERIFY(drops->width() != sourcesWidth);
         sourcesWidth = drops->width();
     }
+    // Narrower than both grids: the page scrolls sideways, the sources never cover the ingredients.
+    form->resize(520, 500);
+    QApplication::processEvents();
+    QCOMPARE(ingredientGrid->width(), 390);
+    const QWidget* page = ingredientGrid->parentWidget();
+    QVERIFY(drops->mapTo(page, QPoint(0, 0)).x() >= ingredientGrid->geometry().right());
+    QVERIFY(drops->width() >= 200);
 }
 
 void RecipesTest::sourceDoubleClickOpensTheMonster()
