@@ -7,6 +7,7 @@
 #include "browse/HeaderStrip.h"
 #include "browse/NamedQuery.h"
 #include "browse/NameSearch.h"
+#include "browse/PageControl.h"
 #include "browse/StripGridPage.h"
 #include "browse/ToolRow.h"
 #include "browse/UiFont.h"
@@ -21,7 +22,6 @@
 
 #include <QHBoxLayout>
 #include <QScrollArea>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -118,10 +118,7 @@ void TRecipesForm::buildBody(NavigationHost& host, const QString& exeFolder)
     m_recipeGrid->setDataset(*m_recipes);
     body->addWidget(m_recipeGrid);
 
-    m_pages = new QTabWidget(this);
-    m_pages->setObjectName(QStringLiteral("PageControl1"));
-    m_pages->tabBar()->setFont(uiFont(kTahoma, 13, true));
-    m_pages->tabBar()->setAttribute(Qt::WA_Hover);
+    m_pages = pageControl(this);
     body->addWidget(m_pages, 1);
 
     // A window narrower than both grids scrolls the page sideways rather than stacking the

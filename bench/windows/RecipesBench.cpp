@@ -18,13 +18,19 @@
 
 namespace {
 
+// A shown and painted recipes window and one of its queries by name.
+struct RecipesWindow {
+    NoHost host;
+    TRecipesForm form{host, benchModule(), nullptr, benchDatabaseFolder()};
+    RecipesWindow() { showAndPaint(form); }
+    Dataset* query(const char* name) { return form.findChild<Dataset*>(QLatin1String(name)); }
+};
+
 void BM_RecipeSelectionChange(benchmark::State& state)
 {
-    NoHost host;
-    TRecipesForm form(host, benchModule(), nullptr, benchDatabaseFolder());
-    showAndPaint(form);
-    auto* recipes = form.findChild<Dataset*>(QStringLiteral("RecipeQuery"));
-    auto* ingredients = form.findChild<Dataset*>(QStringLiteral("RecipeDetails"));
+    RecipesWindow window;
+    Dataset* recipes = window.query("RecipeQuery");
+    Dataset* ingredients = window.query("RecipeDetails");
     if (recipes->recordCount() < 2) {
         state.SkipWithError("the recipe list has fewer than two rows");
         return;
@@ -43,13 +49,11 @@ void BM_RecipeSelectionChange(benchmark::State& state)
 
 void BM_IngredientSelectionChange(benchmark::State& state)
 {
-    NoHost host;
-    TRecipesForm form(host, benchModule(), nullptr, benchDatabaseFolder());
-    showAndPaint(form);
-    auto* recipes = form.findChild<Dataset*>(QStringLiteral("RecipeQuery"));
-    auto* ingredients = form.findChild<Dataset*>(QStringLiteral("RecipeDetails"));
-    auto* drops = form.findChild<Dataset*>(QStringLiteral("AlternativeDrops"));
-    auto* spoils = form.findChild<Dataset*>(QStringLiteral("AlternativeSpoil"));
+    RecipesWindow window;
+    Dataset* recipes = window.query("RecipeQuery");
+    Dataset* ingredients = window.query("RecipeDetails");
+    Dataset* drops = window.query("AlternativeDrops");
+    Dataset* spoils = window.query("AlternativeSpoil");
     // The first recipe with two ingredients.
     for (recipes->first(); !recipes->eof() && ingredients->recordCount() < 2; recipes->next()) {
     }
