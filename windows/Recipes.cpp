@@ -119,8 +119,12 @@ void TRecipesForm::buildBody(NavigationHost& host, const QString& exeFolder)
     body->addWidget(m_recipeGrid);
 
     m_pages = pageControl(this);
+    m_pages->addTab(buildIngredientsPage(host, exeFolder), QStringLiteral("Ingredients"));
     body->addWidget(m_pages, 1);
+}
 
+QWidget* TRecipesForm::buildIngredientsPage(NavigationHost& host, const QString& exeFolder)
+{
     // A window narrower than both grids scrolls the page sideways rather than stacking the
     // sources over the ingredients.
     auto* sheet = new QScrollArea(m_pages);
@@ -172,7 +176,7 @@ void TRecipesForm::buildBody(NavigationHost& host, const QString& exeFolder)
     }
     m_sources->keepGridHeight(kDropsHeight);
     sheet->setWidget(page);
-    m_pages->addTab(sheet, QStringLiteral("Ingredients"));
+    return sheet;
 }
 
 void TRecipesForm::openQueries()

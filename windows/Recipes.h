@@ -28,6 +28,7 @@ private:
     void createQueries(TDBModule& db);
     void buildToolBars();
     void buildBody(NavigationHost& host, const QString& exeFolder);
+    QWidget* buildIngredientsPage(NavigationHost& host, const QString& exeFolder);
     void openQueries();
 
     // Handlers.
