@@ -7,6 +7,7 @@
 #include "windows/Items.h"
 #include "windows/Monsters.h"
 #include "windows/Quest.h"
+#include "windows/Recipes.h"
 #include "windows/Sets.h"
 #include "windows/Skils.h"
 #include "windows/Weapons.h"
@@ -35,10 +36,10 @@ QWidget* createBrowseWindow(WindowKind kind, NavigationHost& host)
         return new TSkilsForm(host, db);
     case WindowKind::Quests:
         return new TQuestForm(host, db);
+    case WindowKind::Recipes:
+        return new TRecipesForm(host, db);
     case WindowKind::DbMaintain:
         return new TDbMaintainForm(host, db);
-    // Not built yet: their commands open nothing.
-    case WindowKind::Recipes:
         break;
     }
     return nullptr;

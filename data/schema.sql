@@ -166,7 +166,9 @@ CREATE TABLE gainskills (
     level       INTEGER,
     sp_cost     INTEGER
 );
-CREATE INDEX gainskills_class_id ON gainskills(class_id);
+-- Holds every column the skill list reads, in its first sort order: one class's rows come from
+-- a few index pages instead of the whole table.
+CREATE INDEX gainskills_class_id ON gainskills(class_id, level, skill_id, skill_level, sp_cost);
 CREATE INDEX gainskills_skill ON gainskills(skill_id, skill_level);
 
 CREATE TABLE skills (

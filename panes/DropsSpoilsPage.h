@@ -18,6 +18,9 @@ public:
     /// first: whether the strips' first heading sorts (it does not over an icon column).
     DropsSpoilsPage(int dividerWidth, KeptPane kept, int keptHeight, HeaderStrip::FirstSection first,
                     QWidget* parent = nullptr);
+    /// The same under other captions than "Drops" and "Spoils".
+    DropsSpoilsPage(const QString& dropsCaption, const QString& spoilsCaption, int dividerWidth, KeptPane kept,
+                    int keptHeight, HeaderStrip::FirstSection first, QWidget* parent = nullptr);
 
     StripGridPage* drops() const;   ///< the upper pane
     StripGridPage* spoils() const;  ///< the lower pane
@@ -25,7 +28,11 @@ public:
     /// Fills both strips from their grids (FormCreate), drops first.
     void fillStrips();
 
+    /// Sizes the kept pane so that its grid, below caption and strip, is gridHeight high.
+    void keepGridHeight(int gridHeight);
+
 private:
+    bool m_dropsKept;
     StripGridPage* m_drops;
     StripGridPage* m_spoils;
 };

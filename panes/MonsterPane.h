@@ -9,8 +9,9 @@
 class DbGrid;
 class Dataset;
 
-/// Columns of a monster pane; chanceWidth is the "Chance" column's width.
-QVector<GridColumn> monsterPaneColumns(bool withItemName, int chanceWidth = 60);
+/// Columns of a monster pane with the widths of "Chance", "Monster Name" and "Quantity".
+QVector<GridColumn> monsterPaneColumns(bool withItemName, int chanceWidth = 60, int nameWidth = 200,
+                                       int quantityWidth = 90);
 
 /// Binds and styles a monster pane: MS Sans Serif 13, no title row (a header strip stands in),
 /// whole-row selection, the monster hint.

@@ -8,6 +8,7 @@
 #include "browse/HandlerGuard.h"
 #include "browse/NamedQuery.h"
 #include "browse/NameSearch.h"
+#include "browse/PageControl.h"
 #include "browse/StripGridPage.h"
 #include "browse/UiFont.h"
 #include "data/Dataset.h"
@@ -23,7 +24,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -142,10 +142,7 @@ void TMonstersForm::buildBody()
     monsters->setDataset(*m_monsterQuery);
     body->addWidget(monsters);
 
-    m_pages = new QTabWidget(this);
-    m_pages->setObjectName(QStringLiteral("PageControl1"));
-    m_pages->tabBar()->setFont(uiFont(kTahoma, 13, true));
-    m_pages->tabBar()->setAttribute(Qt::WA_Hover);
+    m_pages = pageControl(this);
     m_ownPage = new DropsSpoilsPage(kSourcesDivider, DropsSpoilsPage::SpoilsKept, kSpoilsHeight,
                                     HeaderStrip::IgnoreIconSection, m_pages);
     m_ownPage->setObjectName(QStringLiteral("TabSheet1"));

@@ -3,18 +3,16 @@
 #include "browse/DbGrid.h"
 #include "browse/DbMemo.h"
 #include "browse/DbNavigator.h"
-#include "browse/HandlerGuard.h"
 #include "browse/NamedQuery.h"
-#include "browse/NameSearch.h"
-#include "browse/QuickFindBar.h"
+#include "browse/FindBar.h"
+#include "browse/GridSetup.h"
 #include "browse/UiFont.h"
 #include "browse/ValueStrip.h"
 #include "data/Dataset.h"
 #include "data/DBModule.h"
+#include "windows/QuestStatements.h"
 
 #include <QHBoxLayout>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QSplitter>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -43,10 +41,12 @@ TQuestForm::TQuestForm(NavigationHost&, TDBModule& db, QWidget* parent) : QWidge
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    const QuickFindBar find(this, 120);
+    FindBar find({}, this);
     m_findBar = find.bar();
-    m_search = find.search();
-    m_clear = find.clear();
+    find.row().separator();
+    auto* navigator = find.row().add(new DbNavigator(m_findBar));
+    navigator->setObjectName(QStringLiteral("DBNavigator1"));
+    navigator->setNavigatorWidth(120);
     m_factStrip = new ValueStrip(26, uiFont(kTahoma, 13, true), uiFont(kSansSerif, 13, true), this);
     m_factStrip->setObjectName(QStringLiteral("ToolBar3"));
     layout->addWidget(m_findBar);
@@ -67,10 +67,8 @@ TQuestForm::TQuestForm(NavigationHost&, TDBModule& db, QWidget* parent) : QWidge
                  {"Reward Adena: ", "adena"}};
     for (const auto& fact : facts)
         m_factStrip->addValue(QLatin1String(fact.caption), *m_facts, QLatin1String(fact.field));
-    find.navigator()->setDataset(*m_quests);
-
-    connect(m_search, &QLineEdit::textChanged, this, guardedSlot([this] { Edit1Change(); }));
-    connect(m_clear, &QPushButton::clicked, this, guardedSlot([this] { Button1Click(); }));
+    navigator->setDataset(*m_quests);
+    find.bind(*m_quests, kName);
     m_quests->open();
     m_details->open();
     m_facts->open();
@@ -83,16 +81,10 @@ void TQuestForm::buildBody()
     body->setSpacing(0);
     static_cast<QVBoxLayout*>(layout())->addLayout(body, 1);
 
-    m_questGrid = new DbGrid(this);
-    m_questGrid->setObjectName(QStringLiteral("DBGrid1"));
-    const QFont bold = uiFont(kTahoma, 13, true);
-    m_questGrid->setFont(bold);
-    m_questGrid->setBaseFont(bold);
-    m_questGrid->setTitleRow(true);
-    m_questGrid->setTitleFont(bold);
+    m_questGrid = titledGrid(QStringLiteral("DBGrid1"), uiFont(kTahoma, 13, true),
+                             {gridColumn(kName, QStringLiteral("Quest Name"), 300)}, this);
     m_questGrid->setRowSelect(true);
     m_questGrid->setFixedWidth(kQuestGridWidth);
-    m_questGrid->setColumns({gridColumn(kName, QStringLiteral("Quest Name"), 300)});
     body->addWidget(m_questGrid);
 
     // The description keeps its height when the window grows; the detail text takes the rest.
@@ -113,19 +105,16 @@ void TQuestForm::buildBody()
 void TQuestForm::createQueries(TDBModule& db)
 {
     Connection& connection = db.ADOConnection1;
-    m_quests = namedTable(connection, QStringLiteral("Quest"), QStringLiteral("questnames"), this);
-    m_details = namedTable(connection, QStringLiteral("QuestDetails"), QStringLiteral("questdetails"), this);
-    m_facts = namedTable(connection, QStringLiteral("QuestInfo"), QStringLiteral("quests"), this);
-    m_details->setMasterLink(m_quests, QStringLiteral("id"), QStringLiteral("quest_id"));
-    m_facts->setMasterLink(m_quests, QStringLiteral("id"), QStringLiteral("id"));
+    m_quests = namedTable(connection, QStringLiteral("Quest"), questListTable(), this);
+    m_details = namedTable(connection, QStringLiteral("QuestDetails"), questDetailsTable(), this);
+    m_facts = namedTable(connection, QStringLiteral("QuestInfo"), questInfoTable(), this);
+    const QuestLink details = questDetailsLink();
+    m_details->setMasterLink(m_quests, details.masterField, details.detailField);
+    const QuestLink facts = questInfoLink();
+    m_facts->setMasterLink(m_quests, facts.masterField, facts.detailField);
 
     m_questGrid->setDataset(*m_quests);
     m_description->bind(*m_quests, QStringLiteral("description"));
     m_detailText->bind(*m_details, QStringLiteral("details"));
 }
 
-// --- handlers ------------------------------------------------------------------------------------
-
-void TQuestForm::Edit1Change() { quickFind(*m_quests, kName, m_search->text()); }
-
-void TQuestForm::Button1Click() { clearSearch(*m_search, *m_quests); }

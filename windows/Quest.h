@@ -9,8 +9,6 @@ class Dataset;
 class DbGrid;
 class DbMemo;
 class NavigationHost;
-class QLineEdit;
-class QPushButton;
 class QSplitter;
 class QToolBar;
 class TDBModule;
@@ -28,17 +26,11 @@ private:
     void buildBody();
     void createQueries(TDBModule& db);
 
-    // Handlers.
-    void Edit1Change();
-    void Button1Click();
-
     Dataset* m_quests = nullptr;   // Quest
     Dataset* m_details = nullptr;  // QuestDetails
     Dataset* m_facts = nullptr;    // QuestInfo
 
     QToolBar* m_findBar = nullptr;    // ToolBar2
-    QLineEdit* m_search = nullptr;    // Edit1
-    QPushButton* m_clear = nullptr;   // Button1
     ValueStrip* m_factStrip = nullptr;  // ToolBar3
     DbGrid* m_questGrid = nullptr;    // DBGrid1
     QSplitter* m_memoSplitter = nullptr;  // Splitter1

@@ -2,6 +2,7 @@
 
 #include "browse/DbGrid.h"
 #include "browse/DbLookupComboBox.h"
+#include "browse/GridSetup.h"
 #include "browse/HandlerGuard.h"
 #include "browse/NamedQuery.h"
 #include "browse/NameSearch.h"
@@ -9,10 +10,10 @@
 #include "browse/WrapBar.h"
 #include "data/Dataset.h"
 #include "data/DBModule.h"
+#include "windows/SkilsStatements.h"
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QStringList>
 #include <QVBoxLayout>
 
 namespace {
@@ -89,28 +90,6 @@ TSkilsForm::TSkilsForm(NavigationHost&, TDBModule& db, QWidget* parent, const QS
     m_races->open();
 }
 
-QString TSkilsForm::raceSql() { return QStringLiteral("SELECT * from classes WHERE (classes.parents) Is Null order by name ;"); }
-
-QString TSkilsForm::childNodeSql() { return QStringLiteral("SELECT * FROM classes WHERE parents = :parents"); }
-
-QString TSkilsForm::skilsSql()
-{
-    return QStringList{
-        QStringLiteral("SELECT gainskills.class_id,gainskills.sp_cost, [skillnames.name] & \" \" & "
-                       "[gainskills.skill_level] AS Expr1, gainskills.level, skillnames.description, skills.active, "
-                       "skills.range, skills.reuse_delay, skills.skill_time, gainskills.skill_id, skills.icon, "
-                       "skills.mp_consume"),
-        QStringLiteral("FROM skillnames INNER JOIN (skills INNER JOIN gainskills ON (skills.level = "
-                       "gainskills.skill_level) AND (skills.skil_id = gainskills.skill_id)) ON (skillnames.level = "
-                       "skills.level) AND (skillnames.skil_id = skills.skil_id)"),
-        QStringLiteral("WHERE ((gainskills.class_id)=:classid)"),
-        QStringLiteral("ORDER BY gainskills.level, skills.active,skillnames.name, gainskills.skill_id, "
-                       "gainskills.skill_level;"),
-    }.join(QLatin1Char('\n'));
-}
-
-QString TSkilsForm::levelSql() { return QStringLiteral("SELECT DISTINCT `level` FROM gainskills WHERE class_id=:classid"); }
-
 void TSkilsForm::buildSelectorBar()
 {
     m_selectorBar = new WrapBar(this);
@@ -147,17 +126,12 @@ void TSkilsForm::buildLevelBar()
 
 void TSkilsForm::buildGrid(const QString& exeFolder)
 {
-    m_grid = new DbGrid(this);
-    m_grid->setObjectName(QStringLiteral("DBGrid1"));
-    m_grid->setFont(uiFont(kSansSerif, 13, true));
     // The tall base font makes the rows high enough for the icons.
-    m_grid->setBaseFont(uiFont(kSansSerif, 27, true));
-    m_grid->setTitleRow(true);
-    m_grid->setTitleFont(uiFont(kTahoma, 13, true));
+    m_grid = titledGrid(QStringLiteral("DBGrid1"), uiFont(kSansSerif, 27, true), skillColumns(), this);
+    m_grid->setFont(uiFont(kSansSerif, 13, true));
     m_grid->setRowSelect(true);
     // Tab moves between the cells of the grid instead of leaving it.
     m_grid->setTabKeyNavigation(true);
-    m_grid->setColumns(skillColumns());
     m_grid->setIconColumn(1, exeFolder);
 }
 

@@ -23,14 +23,6 @@ public:
     /// locates the icon pictures; empty means the running executable's folder.
     TSkilsForm(NavigationHost& host, TDBModule& db, QWidget* parent = nullptr, const QString& exeFolder = QString());
 
-    static QString raceSql();
-    /// The statement of ADOClas, ADOFirstProf and ADOSecondProf (parameter parents).
-    static QString childNodeSql();
-    /// The four lines of ADOSkils (parameter classid), joined by line breaks.
-    static QString skilsSql();
-    /// ADOLvl (parameter classid); the window shows its levels in ascending order.
-    static QString levelSql();
-
 private:
     void buildSelectorBar();
     void buildLevelBar();

@@ -36,7 +36,7 @@ const Kind kKinds[] = {
     {WindowKind::Weapons, "weapons", "QueryWeapons"},   {WindowKind::Armor, "armor", "QueryArmor"},
     {WindowKind::Accessories, "accessories", "QueryAcs"}, {WindowKind::Items, "items", "QueryItems"},
     {WindowKind::Sets, "sets", "SetsName"},              {WindowKind::Monsters, "monsters", "MonsterQuery"},
-    {WindowKind::Recipes, "recipes", nullptr},           {WindowKind::Skills, "skills", nullptr},
+    {WindowKind::Recipes, "recipes", "RecipeQuery"},           {WindowKind::Skills, "skills", nullptr},
     {WindowKind::Quests, "quests", nullptr},
 };
 

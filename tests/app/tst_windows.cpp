@@ -1,5 +1,5 @@
-// The program's own window factory behind the commands: the Skils and Quests commands open
-// their windows over the fixture database, a new one each time; ending the program over a
+// The program's own window factory behind the commands: the Recipes, Skils and Quests commands
+// open their windows over the fixture database, a new one each time; ending the program over a
 // maintenance window's changed row asks first.
 
 #include "app/MainForm.h"
@@ -9,6 +9,7 @@
 #include "data/Dataset.h"
 #include "windows/DbMaintain.h"
 #include "windows/Quest.h"
+#include "windows/Recipes.h"
 #include "windows/Skils.h"
 
 #include <QMdiArea>
@@ -45,6 +46,7 @@ void TestWindows::commandsOpenTheirWindows_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("menuItem");
     QTest::addColumn<QString>("caption");
+    QTest::newRow("recipes") << int(Qt::Key_R) << "ToolButton12" << "FileOpenItem" << "Recipes";
     QTest::newRow("skils") << int(Qt::Key_U) << "ToolButton8" << "Skils1" << "Skils";
     QTest::newRow("quests") << int(Qt::Key_Q) << "ToolButton14" << "Quests1" << "Quests";
 }
@@ -65,8 +67,10 @@ void TestWindows::commandsOpenTheirWindows()
     for (int i = before; i < windows.size(); ++i) {
         QWidget* form = windows[i]->widget();
         QCOMPARE(form->windowTitle(), caption);
-        QVERIFY(caption == QLatin1String("Skils") ? qobject_cast<TSkilsForm*>(form) != nullptr
-                                                  : qobject_cast<TQuestForm*>(form) != nullptr);
+        const bool rightClass = caption == QLatin1String("Skils")    ? qobject_cast<TSkilsForm*>(form) != nullptr
+                                : caption == QLatin1String("Quests") ? qobject_cast<TQuestForm*>(form) != nullptr
+                                                                     : qobject_cast<TRecipesForm*>(form) != nullptr;
+        QVERIFY(rightClass);
     }
 }
 

@@ -5,7 +5,7 @@
 #include "data/Dataset.h"
 #include "tests/support/TinyDb.h"
 #include "tests/windows/SkillTreeRows.h"
-#include "windows/Skils.h"
+#include "windows/SkilsStatements.h"
 
 #include <gtest/gtest.h>
 
@@ -46,18 +46,18 @@ const QString kClassId = QStringLiteral("classid");
 
 TEST_F(SkilsStatements, NodesFollowTheirParentsName)
 {
-    EXPECT_EQ(rows(TSkilsForm::raceSql(), {}, {}, {"name", "parents"}), QStringList({"Elf|", "Human|"}));
-    EXPECT_EQ(rows(TSkilsForm::childNodeSql(), kParents, "Human", {"id", "name"}), QStringList({"11|Fighter", "12|Mystic"}));
+    EXPECT_EQ(rows(raceSql(), {}, {}, {"name", "parents"}), QStringList({"Elf|", "Human|"}));
+    EXPECT_EQ(rows(childNodeSql(), kParents, "Human", {"id", "name"}), QStringList({"11|Fighter", "12|Mystic"}));
     // The parameter is a value, not statement text: an apostrophe needs no care from the window.
-    EXPECT_EQ(rows(TSkilsForm::childNodeSql(), kParents, "Sage's Path", {"name"}), QStringList({"Loremaster"}));
-    EXPECT_TRUE(rows(TSkilsForm::childNodeSql(), kParents, "", {"name"}).isEmpty());
-    EXPECT_TRUE(rows(TSkilsForm::childNodeSql(), kParents, "Ranger", {"name"}).isEmpty());
+    EXPECT_EQ(rows(childNodeSql(), kParents, "Sage's Path", {"name"}), QStringList({"Loremaster"}));
+    EXPECT_TRUE(rows(childNodeSql(), kParents, "", {"name"}).isEmpty());
+    EXPECT_TRUE(rows(childNodeSql(), kParents, "Ranger", {"name"}).isEmpty());
 }
 
 TEST_F(SkilsStatements, SkillsOfOneNodeInLearningOrder)
 {
     Dataset d(s_db->connection());
-    d.setSql(TSkilsForm::skilsSql());
+    d.setSql(skilsSql());
     EXPECT_EQ(d.sql().count(QLatin1Char('\n')), 3);
     d.setParam(kClassId, Value::text(QString::number(skilltree::kHumanFighter)));
     d.open();
@@ -65,22 +65,22 @@ TEST_F(SkilsStatements, SkillsOfOneNodeInLearningOrder)
                                            "reuse_delay", "skill_time", "skill_id", "icon", "mp_consume"}));
     // By level, passive before active, then by name; the skill without a name row drops out,
     // and the race's own skill is not inherited.
-    EXPECT_EQ(rows(TSkilsForm::skilsSql(), kClassId, "11", {"level", "Expr1", "active", "sp_cost", "icon"}),
+    EXPECT_EQ(rows(skilsSql(), kClassId, "11", {"level", "Expr1", "active", "sp_cost", "icon"}),
               QStringList({"5|Toughness 1|0|150|", "5|Power Strike 1|1|100|skill_001", "10|Arrow Rain 1|1|400|skill_003",
                            "10|Power Strike 2|1|300|skill_001"}));
-    EXPECT_EQ(rows(TSkilsForm::skilsSql(), kClassId, "11", {"reuse_delay", "skill_time", "range", "mp_consume"}).at(1),
+    EXPECT_EQ(rows(skilsSql(), kClassId, "11", {"reuse_delay", "skill_time", "range", "mp_consume"}).at(1),
               QStringLiteral("10.5|1.25|40|10"));
-    EXPECT_EQ(rows(TSkilsForm::skilsSql(), kClassId, "21", {"class_id", "Expr1"}), QStringList({"21|Arrow Rain 1"}));
-    EXPECT_TRUE(rows(TSkilsForm::skilsSql(), kClassId, "12", {"Expr1"}).isEmpty());
+    EXPECT_EQ(rows(skilsSql(), kClassId, "21", {"class_id", "Expr1"}), QStringList({"21|Arrow Rain 1"}));
+    EXPECT_TRUE(rows(skilsSql(), kClassId, "12", {"Expr1"}).isEmpty());
 }
 
 TEST_F(SkilsStatements, LevelsOfOneNodeOnceEach)
 {
-    QStringList levels = rows(TSkilsForm::levelSql(), kClassId, "11", {"level"});
+    QStringList levels = rows(levelSql(), kClassId, "11", {"level"});
     levels.sort();
     EXPECT_EQ(levels, QStringList({"10", "5"}));
-    EXPECT_EQ(rows(TSkilsForm::levelSql(), kClassId, "13", {"level"}), QStringList({"20"}));
-    EXPECT_TRUE(rows(TSkilsForm::levelSql(), kClassId, "12", {"level"}).isEmpty());
+    EXPECT_EQ(rows(levelSql(), kClassId, "13", {"level"}), QStringList({"20"}));
+    EXPECT_TRUE(rows(levelSql(), kClassId, "12", {"level"}).isEmpty());
 }
 
 } // namespace
