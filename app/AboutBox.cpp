@@ -1,5 +1,6 @@
 #include "app/AboutBox.h"
 
+#include "app/DialogFrame.h"
 #include "app/ToolPictures.h"
 
 #include <QFrame>
@@ -29,7 +30,7 @@ QLabel* label(QWidget* parent, const QString& name, const QString& text, int x, 
 
 } // namespace
 
-TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
+TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent, fixedDialogFlags())
 {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("About"));

@@ -3,6 +3,7 @@
 #include "browse/DbGrid.h"
 #include "browse/DbLabel.h"
 #include "browse/HeaderStrip.h"
+#include "browse/ScrollingPage.h"
 #include "browse/StripGridPage.h"
 #include "browse/ToolRow.h"
 #include "browse/UiFont.h"
@@ -65,10 +66,11 @@ IngredientsPage::IngredientsPage(ItemDetailPanes& panes, const IngredientsPageOp
     }
     layout->addWidget(header.bar());
 
-    auto* body = new QSplitter(Qt::Horizontal, this);
+    // The grid keeps its width and the sources their minimum; a narrower page scrolls.
+    auto* body = new QSplitter(Qt::Horizontal);
     body->setHandleWidth(3);
     body->setChildrenCollapsible(false);
-    layout->addWidget(body, 1);
+    layout->addWidget(new ScrollingPage(body, this), 1);
 
     // Ingredient grid; its fixed width leaves the divider nothing to change.
     m_ingredientGrid = new DbGrid(body);
