@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <algorithm>
+
 TAboutBox* AboutBox = nullptr;
 
 namespace {
@@ -56,7 +58,11 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent, fixedDialogFlags())
     label(panel, QStringLiteral("Version"), QStringLiteral("Version: 0.6"), 88, 35, 13, true);
     label(panel, QStringLiteral("Copyright"), QStringLiteral("Copyright (c) 2026 the Tavrin developers"), 24, 62, 11, false);
     label(panel, QStringLiteral("Contact"), QStringLiteral("Write to tavrin@vendra-tools.example"), 41, 78, 11, false);
-    label(panel, QStringLiteral("UpdateSite"), QStringLiteral("New versions: tavrin.example"), 4, 109, 13, true);
+    QLabel* update = label(panel, QStringLiteral("UpdateSite"), QStringLiteral("New versions: tavrin.example"), 4, 109, 13, true);
+    // A taller face than the design's must not put the last line on the panel's edge: it keeps
+    // the margin the panel's first line has from the top.
+    const int bottomMargin = panel->frameWidth() + 6;
+    update->move(update->x(), std::min(update->y(), panel->height() - bottomMargin - update->height()));
 
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     m_ok->setObjectName(QStringLiteral("OKButton"));

@@ -18,6 +18,8 @@
 namespace {
 constexpr int kIngredientGridWidth = 440;
 constexpr int kDropPaneHeight = 232;
+// The sources keep room for a monster's level and name; a narrower page scrolls.
+constexpr int kSourcesMinimumWidth = 240;
 
 QVector<GridColumn> ingredientColumns(bool quantityTitleCentred)
 {
@@ -87,6 +89,7 @@ IngredientsPage::IngredientsPage(ItemDetailPanes& panes, const IngredientsPageOp
     body->addWidget(m_ingredientGrid);
 
     auto* sources = new QWidget(body);
+    sources->setMinimumWidth(kSourcesMinimumWidth);
     auto* sourcesLayout = new QVBoxLayout(sources);
     sourcesLayout->setContentsMargins(0, 0, 0, 0);
     sourcesLayout->setSpacing(0);

@@ -34,6 +34,8 @@ constexpr int kMapPage = 2;
 constexpr int kAllBand = 0;
 constexpr int kSourcesDivider = 5;
 constexpr int kSpoilsHeight = 203;
+// The pages keep room for a picture, a chance and an item name; a narrower window scrolls.
+constexpr int kPagesMinimumWidth = 300;
 const QString kMonsterId = QStringLiteral("M.id");
 
 // Band buttons look like buttons in a flat tool bar: raised, lit under the pointer, pressed while
@@ -166,6 +168,7 @@ void TMonstersForm::buildBody()
 
     m_pages = new QTabWidget(content);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
+    m_pages->setMinimumWidth(kPagesMinimumWidth);
     m_pages->tabBar()->setFont(uiFont(kTahoma, 13, true));
     m_pages->tabBar()->setAttribute(Qt::WA_Hover);
     m_ownPage = new DropsSpoilsPage(kSourcesDivider, DropsSpoilsPage::SpoilsKept, kSpoilsHeight,

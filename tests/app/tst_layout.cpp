@@ -11,13 +11,12 @@
 #include "data/Dataset.h"
 #include "data/DBModule.h"
 #include "tests/support/FakeHost.h"
-#include "tools/gendb/Generator.h"
+#include "tests/support/ModuleFixture.h"
 
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -25,9 +24,6 @@
 Q_DECLARE_METATYPE(WindowKind)
 
 namespace {
-
-QStringList g_reports;
-void record(const std::exception& failure) { g_reports << QString::fromUtf8(failure.what()); }
 
 // Three windows side by side in the smallest main window.
 constexpr QSize kNarrowestTile(282, 360);
@@ -164,36 +160,26 @@ private:
     void kinds();
     QWidget* open(QSize size);
 
-    QTemporaryDir m_dir;
-    std::unique_ptr<TDBModule> m_db;
-    FailureReport m_previous = nullptr;
+    std::unique_ptr<ModuleFixture> m_fixture;
     FakeHost m_host;
     std::unique_ptr<QWidget> m_form;
 };
 
 void TestLayout::initTestCase()
 {
-    QVERIFY(m_dir.isValid());
-    gen::generateFixture(m_dir.filePath(QStringLiteral("gd.mdb")), m_dir.filePath(QStringLiteral("images")));
-    m_db = std::make_unique<TDBModule>();
-    m_db->DataModuleCreate(m_dir.path() + QLatin1Char('/'));
-    DBModule = m_db.get();
-    m_previous = setFailureReport(record);
+    m_fixture = std::make_unique<ModuleFixture>();
+    QVERIFY(m_fixture->isValid());
 }
 
-void TestLayout::cleanupTestCase()
-{
-    setFailureReport(m_previous);
-    DBModule = nullptr;
-    m_db.reset();
-}
+void TestLayout::cleanupTestCase() { m_fixture.reset(); }
 
-void TestLayout::init() { g_reports.clear(); }
+void TestLayout::init() { ModuleFixture::reports().clear(); }
 
 void TestLayout::cleanup()
 {
     m_form.reset();
-    QVERIFY2(g_reports.isEmpty(), qPrintable(g_reports.join(QLatin1Char('\n'))));
+    const QStringList& reports = ModuleFixture::reports();
+    QVERIFY2(reports.isEmpty(), qPrintable(reports.join(QLatin1Char('\n'))));
 }
 
 void TestLayout::kinds()

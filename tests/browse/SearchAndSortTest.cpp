@@ -183,6 +183,17 @@ void SearchAndSortTest::stripFollowsTheGridAndSortsByClicks()
     QCOMPARE(strip.sectionResizeMode(1), QHeaderView::Fixed);
     QVERIFY(!strip.sectionsMovable());
 
+    // The heading under the pointer is hot; the ignored icon heading never is.
+    QTest::mouseMove(strip.viewport(), QPoint(strip.sectionViewportPosition(1) + 5, 8));
+    QTRY_COMPARE(strip.hotSection(), 1);
+    QTest::mouseMove(strip.viewport(), QPoint(strip.sectionViewportPosition(0) + 5, 8));
+    QTRY_COMPARE(strip.hotSection(), -1);
+    QTest::mouseMove(strip.viewport(), QPoint(strip.sectionViewportPosition(2) + 5, 8));
+    QTRY_COMPARE(strip.hotSection(), 2);
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(strip.viewport(), &leave);
+    QCOMPARE(strip.hotSection(), -1);
+
     // The strip sorts its grid's dataset by itself.
     m_things->moveTo(3);  // Broad Axe
     m_scrolls = 0;

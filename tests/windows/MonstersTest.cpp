@@ -14,6 +14,7 @@
 #include "tests/support/WindowEnv.h"
 #include "tools/gendb/Fixture.h"
 #include "windows/Monsters.h"
+#include "windows/MonstersStatements.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -41,6 +42,7 @@ private slots:
     void alternativePageListsEverySourceOnceShown();
     void bandButtonsReloadTheList_data();
     void bandButtonsReloadTheList();
+    void theBandIsTheListsStatement();
     void emptyBandLeavesThePanesAsTheyWere();
     void quickFindSearchesTheInternalName_data();
     void quickFindSearchesTheInternalName();
@@ -150,6 +152,11 @@ void MonstersTest::bandButtonsReloadTheList_data()
     QTest::newRow("60 + ends at 1000") << "Button9" << "60 +" << QList<qint64>{kFrostDrake, kAbyssSovereign};
 }
 
+namespace {
+const char* const kBandButtonNames[] = {"Button2", "Button4", "Button3", "Button5",
+                                        "Button7", "Button6", "Button8", "Button9"};
+}
+
 void MonstersTest::bandButtonsReloadTheList()
 {
     QFETCH(QString, button);
@@ -159,7 +166,14 @@ void MonstersTest::bandButtonsReloadTheList()
     edit->setText(QStringLiteral("eternal"));
     auto* b = part<QToolButton>(*m_form, button.toLatin1().constData());
     QCOMPARE(b->text(), caption);
+    // The list opens on every monster: "All" shows pressed.
+    QVERIFY(part<QToolButton>(*m_form, "Button2")->isChecked());
     QTest::mouseClick(b, Qt::LeftButton);
+    // The pressed band is the one whose statement the list runs; a second click keeps it pressed.
+    for (const char* other : kBandButtonNames)
+        QCOMPARE(part<QToolButton>(*m_form, other)->isChecked(), button == QLatin1String(other));
+    QTest::mouseClick(b, Qt::LeftButton);
+    QVERIFY(b->isChecked());
 
     Dataset& monsters = query(*m_form, "MonsterQuery");
     QCOMPARE(integers(monsters, "M.id"), ids);
@@ -171,6 +185,19 @@ void MonstersTest::bandButtonsReloadTheList()
         QCOMPARE(query(*m_form, "QuerySweep").filter(), QStringLiteral("npc_id = '%1'").arg(ids.first()));
         QCOMPARE(part<QLabel>(*m_form, "level")->text(), monsters.asText(QStringLiteral("level")));
     }
+}
+
+void MonstersTest::theBandIsTheListsStatement()
+{
+    // The opening statement lists every monster, as "All" does; each band knows its own
+    // statement, blanks at its end or not; any other statement is no band.
+    QCOMPARE(bandOfStatement(monsterListLines().join(QLatin1Char('\n'))), 0);
+    for (int band = 0; band < monsterBands().size(); ++band) {
+        QCOMPARE(bandOfStatement(monsterBands()[band].statement), band);
+        QCOMPARE(bandOfStatement(monsterBands()[band].statement.trimmed()), band);
+    }
+    QCOMPARE(bandOfStatement(QStringLiteral("SELECT * FROM monsters")), -1);
+    QCOMPARE(bandOfStatement(QString()), -1);
 }
 
 void MonstersTest::emptyBandLeavesThePanesAsTheyWere()
