@@ -242,7 +242,7 @@ void TMainForm::buildChildWindowKeys()
             sequences << QKeySequence(Qt::CTRL | Qt::Key_Backtab);
         action->setShortcuts(sequences);
         action->setShortcutContext(Qt::WindowShortcut);
-        connect(action, &QAction::triggered, this, guardedSlot([this, step = k.step] { (m_clientArea->*step)(); }));
+        connect(action, &QAction::triggered, this, guardedSlot([area = m_clientArea, step = k.step] { (area->*step)(); }));
         addAction(action);
         m_childWindowActions << action;
         m_commandKeys << sequences;

@@ -67,6 +67,7 @@ DbGrid::DbGrid(QWidget* parent) : QTableView(parent), m_model(new DatasetModel(t
 
 DbGrid::~DbGrid()
 {
+    emit goingAway();
     noteShowing(false);
 }
 

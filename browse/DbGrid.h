@@ -69,6 +69,8 @@ signals:
     void dblClick();
     /// A click on a data cell.
     void cellClick(int row, int column);
+    /// The grid is being destroyed: views that follow it let go while it is still whole.
+    void goingAway();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -54,6 +54,8 @@ void HeaderStrip::setGrid(DbGrid* grid, FirstSection first)
         m_grid->viewport()->installEventFilter(this);
         m_gridConnections << connect(m_grid->horizontalScrollBar(), &QScrollBar::valueChanged, this,
                                      [this] { followGrid(); });
+        // Let go while the grid is whole; its parts report their own teardown afterwards.
+        m_gridConnections << connect(m_grid, &DbGrid::goingAway, this, [this] { setGrid(nullptr, m_first); });
         // Columns under a strip keep their widths, but a width fitted to the font after the
         // filling still reaches its heading.
         m_gridConnections << connect(m_grid->horizontalHeader(), &QHeaderView::sectionResized, this,
