@@ -1,5 +1,6 @@
 #include "app/AboutBox.h"
 
+#include "app/DialogFrame.h"
 #include "app/ToolPictures.h"
 
 #include <QFrame>
@@ -7,6 +8,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+
+#include <algorithm>
 
 TAboutBox* AboutBox = nullptr;
 
@@ -29,7 +32,7 @@ QLabel* label(QWidget* parent, const QString& name, const QString& text, int x, 
 
 } // namespace
 
-TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
+TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent, fixedDialogFlags())
 {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("About"));
@@ -55,7 +58,11 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::MSWindo
     label(panel, QStringLiteral("Version"), QStringLiteral("Version: 0.6"), 88, 35, 13, true);
     label(panel, QStringLiteral("Copyright"), QStringLiteral("Copyright (c) 2026 the Tavrin developers"), 24, 62, 11, false);
     label(panel, QStringLiteral("Contact"), QStringLiteral("Write to tavrin@vendra-tools.example"), 41, 78, 11, false);
-    label(panel, QStringLiteral("UpdateSite"), QStringLiteral("New versions: tavrin.example"), 4, 109, 13, true);
+    QLabel* update = label(panel, QStringLiteral("UpdateSite"), QStringLiteral("New versions: tavrin.example"), 4, 109, 13, true);
+    // A taller face than the design's must not put the last line on the panel's edge: it keeps
+    // the margin the panel's first line has from the top.
+    const int bottomMargin = panel->frameWidth() + 6;
+    update->move(update->x(), std::min(update->y(), panel->height() - bottomMargin - update->height()));
 
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     m_ok->setObjectName(QStringLiteral("OKButton"));

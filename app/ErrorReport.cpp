@@ -1,5 +1,6 @@
 #include "app/ErrorReport.h"
 
+#include "app/DialogFrame.h"
 #include "data/DbError.h"
 
 #include <QMessageBox>
@@ -15,6 +16,7 @@ void reportError(const QString& text, const QString& details)
         return;
     }
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Tavrin"), text, QMessageBox::Ok);
+    frameMessageBox(box);
     // The statement and the engine's words are for whoever looks further, not the first glance.
     if (!details.isEmpty())
         box.setDetailedText(details);

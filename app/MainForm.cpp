@@ -1,6 +1,7 @@
 #include "app/MainForm.h"
 
 #include "app/AboutBox.h"
+#include "app/DialogFrame.h"
 #include "app/Hint.h"
 #include "app/ShortcutGuard.h"
 #include "app/SponsorBanner.h"
@@ -63,6 +64,7 @@ TMainForm::TMainForm(WindowFactory factory) : m_factory(std::move(factory))
 
     buildPanel();
     buildMenus();
+    buildChildWindowKeys();
     updateWindowActions();
 
     m_wheel = new WheelTranslator(this);
@@ -219,6 +221,35 @@ void TMainForm::buildMenus()
                 &TMainForm::HelpAbout1Execute);
 }
 
+void TMainForm::buildChildWindowKeys()
+{
+    // The keys users of a multi-window frame expect: close the active child window, go to the
+    // next or the previous one. They act from any control of the frame, like the commands.
+    const struct {
+        const char* name;
+        QKeySequence keys;
+        void (QMdiArea::*step)();
+    } keys[] = {
+        {"ChildCloseKey", QKeySequence(Qt::CTRL | Qt::Key_F4), &QMdiArea::closeActiveSubWindow},
+        {"ChildNextKey", QKeySequence(Qt::CTRL | Qt::Key_Tab), &QMdiArea::activateNextSubWindow},
+        {"ChildPreviousKey", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), &QMdiArea::activatePreviousSubWindow},
+    };
+    for (const auto& k : keys) {
+        auto* action = new QAction(this);
+        action->setObjectName(QString::fromLatin1(k.name));
+        QList<QKeySequence> sequences{k.keys};
+        // Shift+Tab arrives as Backtab, with or without the Shift the user holds.
+        if (k.step == &QMdiArea::activatePreviousSubWindow)
+            sequences << QKeySequence(Qt::CTRL | Qt::Key_Backtab);
+        action->setShortcuts(sequences);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, guardedSlot([area = m_clientArea, step = k.step] { (area->*step)(); }));
+        addAction(action);
+        m_childWindowActions << action;
+        m_commandKeys << sequences;
+    }
+}
+
 void TMainForm::openWindow(WindowKind kind)
 {
     if (!m_factory)
@@ -272,6 +303,8 @@ void TMainForm::updateWindowActions()
 {
     for (QAction* a : m_windowActions)
         a->setEnabled(m_childCount > 0);
+    for (QAction* a : m_childWindowActions)
+        a->setEnabled(m_childCount > 0);
 }
 
 void TMainForm::ToolButton9Click() { openWindow(WindowKind::Weapons); }
@@ -312,6 +345,7 @@ void TMainForm::ToolButton10Click()
 {
     QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), QStringLiteral("Coming Soon!"),
                     QMessageBox::Ok, this);
+    frameMessageBox(box);
     box.exec();
 }
 

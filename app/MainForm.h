@@ -69,6 +69,7 @@ private:
 
     void buildPanel();
     void buildMenus();
+    void buildChildWindowKeys();
     QAction* addMenuItem(QMenu* menu, const char* name, const char* caption, const char* hint,
                          void (TMainForm::*handler)());
     void childWindowGone();
@@ -80,6 +81,7 @@ private:
     SponsorBanner* m_banner = nullptr;
     QMdiArea* m_clientArea = nullptr;
     QList<QAction*> m_windowActions;
+    QList<QAction*> m_childWindowActions;
     QList<QKeySequence> m_commandKeys;
     WheelTranslator* m_wheel = nullptr;
     ShortcutGuard* m_guard = nullptr;

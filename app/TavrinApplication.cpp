@@ -2,6 +2,7 @@
 
 #include "app/ErrorReport.h"
 #include "browse/HandlerGuard.h"
+#include "browse/HotTrackStyle.h"
 
 #include <exception>
 
@@ -9,6 +10,8 @@ TavrinApplication::TavrinApplication(int& argc, char** argv) : QApplication(argc
 {
     // Every handler of ours reports its failures in the platform's error box.
     setFailureReport(showFailure);
+    // Tabs of every window track the pointer.
+    setStyle(new HotTrackStyle);
 }
 
 bool TavrinApplication::notify(QObject* receiver, QEvent* event)

@@ -1,6 +1,8 @@
 #include "browse/DbGrid.h"
 
+#include "browse/ColumnFit.h"
 #include "browse/DatasetModel.h"
+#include "browse/GridCellDelegate.h"
 #include "browse/HandlerGuard.h"
 #include "browse/IconCellDelegate.h"
 #include "data/Dataset.h"
@@ -10,17 +12,22 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QWheelEvent>
 
 #include <algorithm>
 
 namespace {
 constexpr int kIconSize = 32;
+// Rows measured for a column's usual values: enough to know them, few enough to stay cheap.
+constexpr int kMeasuredRows = 200;
 }
 
 DbGrid::DbGrid(QWidget* parent) : QTableView(parent), m_model(new DatasetModel(this))
 {
     setModel(m_model);
+    m_textDelegate = new GridCellDelegate(this);
+    setItemDelegate(m_textDelegate);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -60,6 +67,7 @@ DbGrid::DbGrid(QWidget* parent) : QTableView(parent), m_model(new DatasetModel(t
 
 DbGrid::~DbGrid()
 {
+    emit goingAway();
     noteShowing(false);
 }
 
@@ -84,14 +92,25 @@ void DbGrid::setColumns(const QVector<GridColumn>& columns)
     m_model->setColumns(columns);
     for (int i = 0; i < columns.size(); ++i)
         setColumnWidth(i, columns[i].width);
+    m_valuesFitted = false;
+    fitColumnsToTitles();
+    applyWidthFromColumns();
     followDataset();
 }
 
 const QVector<GridColumn>& DbGrid::columns() const { return m_model->columns(); }
 
-void DbGrid::setTitleRow(bool on) { horizontalHeader()->setVisible(on); }
+void DbGrid::setTitleRow(bool on)
+{
+    horizontalHeader()->setVisible(on);
+    fitColumnsToTitles();
+}
 
-void DbGrid::setTitleFont(const QFont& font) { horizontalHeader()->setFont(font); }
+void DbGrid::setTitleFont(const QFont& font)
+{
+    horizontalHeader()->setFont(font);
+    fitColumnsToTitles();
+}
 
 void DbGrid::setRowSelect(bool on)
 {
@@ -125,6 +144,89 @@ void DbGrid::setIconColumn(int column, const QString& exeFolder)
     m_iconDelegate = new IconCellDelegate(column, exeFolder, this);
     setItemDelegate(m_iconDelegate);
     applyRowHeight();
+    if (!currentIndex().isValid() || currentIndex().column() == column)
+        followDataset();
+}
+
+void DbGrid::fitColumn(int column, int needed, const QFont& font)
+{
+    const QVector<GridColumn>& declared = columns();
+    if (column < 0 || column >= declared.size())
+        return;
+    const int width = fittedWidth(declared[column].width, needed, substituteRatio(font), declared[column].exactWidth);
+    if (width > columnWidth(column)) {
+        setColumnWidth(column, width);
+        applyWidthFromColumns();
+    }
+}
+
+void DbGrid::fitColumnsToTitles()
+{
+    if (horizontalHeader()->isHidden())
+        return;
+    const QVector<GridColumn>& declared = columns();
+    const int margins = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, horizontalHeader()) + 2;
+    for (int i = 0; i < declared.size(); ++i) {
+        const QFont font = declared[i].titleFont.value_or(horizontalHeader()->font());
+        fitColumn(i, QFontMetrics(font).horizontalAdvance(declared[i].heading()) + margins, font);
+    }
+}
+
+void DbGrid::fitColumnsToValues()
+{
+    const int rows = m_model->rowCount();
+    if (m_valuesFitted || rows == 0)
+        return;
+    m_valuesFitted = true;
+    const QVector<GridColumn>& declared = columns();
+    const int step = std::max(1, rows / kMeasuredRows);
+    for (int i = 0; i < declared.size(); ++i) {
+        if (m_iconDelegate && m_iconDelegate->iconColumn() == i)
+            continue;
+        const QFont font = declared[i].font.value_or(this->font());
+        const QFontMetrics metrics(font);
+        QList<int> widths;
+        for (int row = 0; row < rows; row += step)
+            widths.append(metrics.horizontalAdvance(m_model->index(row, i).data().toString()));
+        fitColumn(i, usualWidth(widths) + GridCellDelegate::textInsets(), font);
+    }
+}
+
+void DbGrid::setWidthFromColumns(bool on)
+{
+    m_widthFromColumns = on;
+    applyWidthFromColumns();
+}
+
+void DbGrid::applyWidthFromColumns()
+{
+    if (!m_widthFromColumns)
+        return;
+    int width = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+    for (int i = 0; i < m_model->columnCount(); ++i)
+        width += columnWidth(i);
+    setFixedWidth(width);
+}
+
+int DbGrid::firstTextColumn() const
+{
+    const int columns = m_model->columnCount();
+    for (int i = 0; i < columns; ++i)
+        if (!m_iconDelegate || m_iconDelegate->iconColumn() != i)
+            return i;
+    return 0;
+}
+
+void DbGrid::scrollTo(const QModelIndex& index, ScrollHint hint)
+{
+    if (selectionBehavior() != SelectRows) {
+        QTableView::scrollTo(index, hint);
+        return;
+    }
+    QScrollBar* sideways = horizontalScrollBar();
+    const int kept = sideways->value();
+    QTableView::scrollTo(index, hint);
+    sideways->setValue(kept);
 }
 
 
@@ -150,11 +252,14 @@ void DbGrid::followDataset()
         return;
     }
     m_syncing = true;
+    fitColumnsToValues();
     const int row = m_dataset->isOpen() ? m_dataset->recNo() : -1;
     if (row < 0 || row >= m_model->rowCount()) {
         selectionModel()->clear();
     } else {
-        const int column = std::max(currentIndex().column(), 0);
+        // A grid that selects single cells starts on a cell that shows its highlight.
+        const bool onText = currentIndex().isValid() && (!m_iconDelegate || currentIndex().column() != m_iconDelegate->iconColumn());
+        const int column = onText || selectionBehavior() == SelectRows ? std::max(currentIndex().column(), 0) : firstTextColumn();
         const QModelIndex target = m_model->index(row, std::min(column, std::max(m_model->columnCount() - 1, 0)));
         if (target.isValid()) {
             selectionModel()->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect |

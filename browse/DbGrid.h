@@ -11,6 +11,7 @@
 
 class Dataset;
 class DatasetModel;
+class GridCellDelegate;
 class IconCellDelegate;
 class QMenu;
 
@@ -52,11 +53,24 @@ public:
     /// Row height that shows the base font's text, and whole 32x32 pictures in icon grids.
     static int rowHeightFor(const QFont& baseFont, bool hasIconColumn);
 
+    /// Widens a column whose design width cannot hold `needed` pixels of text in `font` by how
+    /// much wider that font draws than its design family; an exact column keeps its width.
+    void fitColumn(int column, int needed, const QFont& font);
+    /// Makes the grid exactly as wide as its columns, its frame and its scroll bar, so that it
+    /// shows every column whole and never scrolls sideways; it follows later fitted widths.
+    void setWidthFromColumns(bool on);
+
+    /// Keeps the current position sideways in a whole-row grid: selecting a row never scrolls
+    /// it left or right.
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+
 signals:
     /// Double-click anywhere in the grid, also over an empty grid.
     void dblClick();
     /// A click on a data cell.
     void cellClick(int row, int column);
+    /// The grid is being destroyed: views that follow it let go while it is still whole.
+    void goingAway();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -70,14 +84,24 @@ private:
     void fetchShownRows();
     void currentRowMoved(const QModelIndex& current);
     void applyRowHeight();
+    /// Fits the columns to their titles (a grid with its title row) and, once rows are there,
+    /// to their usual values.
+    void fitColumnsToTitles();
+    void fitColumnsToValues();
+    void applyWidthFromColumns();
+    /// The column a cell-selecting grid starts on: the first that shows text.
+    int firstTextColumn() const;
 
     DatasetModel* m_model;
     QPointer<Dataset> m_dataset;
     QPointer<Dataset> m_showingTo; // the dataset told that this grid shows its rows
+    GridCellDelegate* m_textDelegate = nullptr;
     IconCellDelegate* m_iconDelegate = nullptr;
     QPointer<QMenu> m_popupMenu;
     QFont m_baseFont;
     bool m_syncing = false;
+    bool m_valuesFitted = false;
+    bool m_widthFromColumns = false;
     QMetaObject::Connection m_currentConnection;
     QMetaObject::Connection m_rowsConnection;
 };

@@ -18,6 +18,7 @@ struct GridColumn {
     Qt::Alignment alignment = {};          ///< empty: numbers right, everything else left
     std::optional<QFont> titleFont;        ///< heading font; unset: the grid's title font
     Qt::Alignment titleAlignment = Qt::AlignCenter;
+    bool exactWidth = false;               ///< the width stays as declared whatever the font
 
     /// The heading text: the caption, or the field name when there is none.
     QString heading() const { return title.isEmpty() ? field : title; }

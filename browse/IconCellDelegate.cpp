@@ -5,7 +5,7 @@
 #include <QPainter>
 
 IconCellDelegate::IconCellDelegate(int iconColumn, const QString& exeFolder, QObject* parent)
-    : QStyledItemDelegate(parent), m_iconColumn(iconColumn), m_exeFolder(exeFolder.isEmpty() ? defaultExeFolder() : exeFolder)
+    : GridCellDelegate(parent), m_iconColumn(iconColumn), m_exeFolder(exeFolder.isEmpty() ? defaultExeFolder() : exeFolder)
 {
 }
 
@@ -13,10 +13,12 @@ int IconCellDelegate::iconColumn() const { return m_iconColumn; }
 
 QString IconCellDelegate::exeFolder() const { return m_exeFolder; }
 
+bool IconCellDelegate::drawsText(const QModelIndex& index) const { return index.column() != m_iconColumn; }
+
 void IconCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     if (index.column() != m_iconColumn) {
-        QStyledItemDelegate::paint(painter, option, index);
+        GridCellDelegate::paint(painter, option, index);
         return;
     }
     // The cell state is deliberately ignored: the icon cell stays white even in the selected row.

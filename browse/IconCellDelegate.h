@@ -4,9 +4,9 @@
 
 #include "browse/IconPictureCache.h"
 
-#include <QStyledItemDelegate>
+#include "browse/GridCellDelegate.h"
 
-class IconCellDelegate : public QStyledItemDelegate {
+class IconCellDelegate : public GridCellDelegate {
     Q_OBJECT
 public:
     /// iconColumn is a column position (not a field name). exeFolder ends with its separator;
@@ -17,6 +17,9 @@ public:
     QString exeFolder() const;
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+protected:
+    bool drawsText(const QModelIndex& index) const override;
 
 private:
     int m_iconColumn;

@@ -3,6 +3,7 @@
 #include "browse/DbGrid.h"
 #include "browse/DbLabel.h"
 #include "browse/HeaderStrip.h"
+#include "browse/ScrollingPage.h"
 #include "browse/StripGridPage.h"
 #include "browse/ToolRow.h"
 #include "browse/UiFont.h"
@@ -17,6 +18,8 @@
 namespace {
 constexpr int kIngredientGridWidth = 440;
 constexpr int kDropPaneHeight = 232;
+// The sources keep room for a monster's level and name; a narrower page scrolls.
+constexpr int kSourcesMinimumWidth = 240;
 
 QVector<GridColumn> ingredientColumns(bool quantityTitleCentred)
 {
@@ -65,10 +68,11 @@ IngredientsPage::IngredientsPage(ItemDetailPanes& panes, const IngredientsPageOp
     }
     layout->addWidget(header.bar());
 
-    auto* body = new QSplitter(Qt::Horizontal, this);
+    // The grid keeps its width and the sources their minimum; a narrower page scrolls.
+    auto* body = new QSplitter(Qt::Horizontal);
     body->setHandleWidth(3);
     body->setChildrenCollapsible(false);
-    layout->addWidget(body, 1);
+    layout->addWidget(new ScrollingPage(body, this), 1);
 
     // Ingredient grid; its fixed width leaves the divider nothing to change.
     m_ingredientGrid = new DbGrid(body);
@@ -85,6 +89,7 @@ IngredientsPage::IngredientsPage(ItemDetailPanes& panes, const IngredientsPageOp
     body->addWidget(m_ingredientGrid);
 
     auto* sources = new QWidget(body);
+    sources->setMinimumWidth(kSourcesMinimumWidth);
     auto* sourcesLayout = new QVBoxLayout(sources);
     sourcesLayout->setContentsMargins(0, 0, 0, 0);
     sourcesLayout->setSpacing(0);

@@ -9,6 +9,7 @@
 #include "browse/NamedQuery.h"
 #include "browse/NameSearch.h"
 #include "browse/PageControl.h"
+#include "browse/ScrollingPage.h"
 #include "browse/StripGridPage.h"
 #include "browse/UiFont.h"
 #include "data/Dataset.h"
@@ -33,7 +34,19 @@ constexpr int kMapPage = 2;
 constexpr int kAllBand = 0;
 constexpr int kSourcesDivider = 5;
 constexpr int kSpoilsHeight = 203;
+// The pages keep room for a picture, a chance and an item name; a narrower window scrolls.
+constexpr int kPagesMinimumWidth = 300;
 const QString kMonsterId = QStringLiteral("M.id");
+
+// Band buttons look like buttons in a flat tool bar: raised, lit under the pointer, pressed while
+// their band is the one shown.
+const char* const kBandButtonLook =
+    "QToolButton { border: 1px solid palette(mid); border-radius: 2px;"
+    " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 palette(light), stop:1 palette(button)); }"
+    "QToolButton:hover { border-color: palette(highlight); background: palette(light); }"
+    "QToolButton:pressed, QToolButton:checked { border-color: palette(dark); padding-top: 2px;"
+    " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 palette(mid), stop:1 palette(midlight)); }"
+    "QToolButton:checked:hover { border-color: palette(highlight); }";
 
 // The band buttons in tool-bar order, named as the design names them.
 const char* const kBandButtons[] = {"Button2", "Button4", "Button3", "Button5",
@@ -117,7 +130,15 @@ void TMonstersForm::buildToolBars()
         button->setObjectName(QLatin1String(kBandButtons[band]));
         button->setText(monsterBands()[band].caption);
         button->setFixedSize(40, 23);
-        connect(button, &QToolButton::clicked, this, guardedSlot([this, band] { BandButtonClick(band); }));
+        // Raised like a button, and the band the list shows stays pressed.
+        button->setAutoRaise(false);
+        button->setCheckable(true);
+        button->setStyleSheet(QLatin1String(kBandButtonLook));
+        m_bandButtons.append(button);
+        connect(button, &QToolButton::clicked, this, [this, band] {
+            guarded([&] { BandButtonClick(band); });
+            showCurrentBand();
+        });
     }
     bands.separator();
     auto* navigator = bands.add(new DbNavigator(bands.bar()));
@@ -128,21 +149,25 @@ void TMonstersForm::buildToolBars()
 
 void TMonstersForm::buildBody()
 {
-    auto* body = new QHBoxLayout;
+    // Narrower than the list and the pages need, the body scrolls instead of squeezing them.
+    auto* content = new QWidget;
+    auto* body = new QHBoxLayout(content);
     body->setContentsMargins(0, 0, 0, 0);
     body->setSpacing(0);
     const QFont cells = uiFont(kSansSerif, 13, true);
     DbGrid* monsters = titledGrid(QStringLiteral("DBGrid1"), cells,
                                   {gridColumn(QStringLiteral("level"), QStringLiteral("Lvl"), 40, cells),
                                    gridColumn(QStringLiteral("name_lang"), QStringLiteral("Monster Name"), 240, cells)},
-                                  this);
-    monsters->setFixedWidth(269);
+                                  content);
+    // As wide as its columns, so that selecting a monster never scrolls the list sideways.
+    monsters->setWidthFromColumns(true);
     monsters->setRowSelect(true);
     monsters->setHint(QStringLiteral("Click to view drop/spoil info"));
     monsters->setDataset(*m_monsterQuery);
     body->addWidget(monsters);
 
-    m_pages = pageControl(this);
+    m_pages = pageControl(content);
+    m_pages->setMinimumWidth(kPagesMinimumWidth);
     m_ownPage = new DropsSpoilsPage(kSourcesDivider, DropsSpoilsPage::SpoilsKept, kSpoilsHeight,
                                     HeaderStrip::IgnoreIconSection, m_pages);
     m_ownPage->setObjectName(QStringLiteral("TabSheet1"));
@@ -158,7 +183,7 @@ void TMonstersForm::buildBody()
     m_pages->addTab(m_map, QStringLiteral("Monster Location"));
     m_pages->setCurrentIndex(0);
     body->addWidget(m_pages, 1);
-    static_cast<QVBoxLayout*>(layout())->addLayout(body, 1);
+    static_cast<QVBoxLayout*>(layout())->addWidget(new ScrollingPage(content, this), 1);
 }
 
 void TMonstersForm::declareSourceGrids()
@@ -224,6 +249,7 @@ void TMonstersForm::FormCreate()
     consumeMonsterRequest(m_host, *m_monsterQuery, kMonsterId);
     m_ownPage->fillStrips();
     m_altPage->fillStrips();
+    showCurrentBand();
 }
 
 void TMonstersForm::BandButtonClick(int band)
@@ -231,7 +257,16 @@ void TMonstersForm::BandButtonClick(int band)
     m_monsterQuery->close();
     m_monsterQuery->clearSql();
     m_monsterQuery->addSql(monsterBands()[band].statement);
+    showCurrentBand();
     m_monsterQuery->open();
+}
+
+void TMonstersForm::showCurrentBand()
+{
+    // The list's statement is the one record of the band.
+    const int current = bandOfStatement(m_monsterQuery->sql());
+    for (int band = 0; band < m_bandButtons.size(); ++band)
+        m_bandButtons[band]->setChecked(band == current);
 }
 
 void TMonstersForm::MonsterQueryAfterScroll()

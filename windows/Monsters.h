@@ -12,6 +12,7 @@ class MapView;
 class NavigationHost;
 class QMenu;
 class QTabWidget;
+class QToolButton;
 class TDBModule;
 
 class TMonstersForm : public QWidget {
@@ -27,6 +28,8 @@ private:
     void declareSourceGrids();
     void openQueries();
     void findAlternative(Dataset& source, Dataset& target);
+    /// Shows the band whose statement the list runs as pressed, and no other.
+    void showCurrentBand();
 
     // Handlers.
     void FormCreate();
@@ -50,6 +53,7 @@ private:
     Dataset* m_altSpoils;      // AlternativeSpoil
     Dataset* m_spawnPoints;    // MobLoc
 
+    QList<QToolButton*> m_bandButtons;      // Button2 ... Button9
     QTabWidget* m_pages = nullptr;          // PageControl1
     DropsSpoilsPage* m_ownPage = nullptr;   // TabSheet1: DBGrid2, DBGrid3
     DropsSpoilsPage* m_altPage = nullptr;   // TabSheet2: DBGrid5, DBGrid4

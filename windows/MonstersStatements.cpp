@@ -81,3 +81,12 @@ QString alternativeSpoilSql()
 }
 
 QString monsterLocationSql() { return QStringLiteral("select  * from monster_location;"); }
+
+int bandOfStatement(const QString& sql)
+{
+    const QVector<MonsterBand>& bands = monsterBands();
+    for (int band = 0; band < bands.size(); ++band)
+        if (sql.trimmed() == bands[band].statement.trimmed())
+            return band;
+    return sql.trimmed() == monsterListLines().join(QLatin1Char('\n')).trimmed() ? 0 : -1;
+}

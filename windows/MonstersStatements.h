@@ -18,6 +18,10 @@ QStringList monsterListLines();
 /// The eight bands in tool-bar order: "All", "0-10", ..., "60 +".
 const QVector<MonsterBand>& monsterBands();
 
+/// The band a list statement lists: the index of the band whose statement it is, 0 ("All") for
+/// the opening statement, which lists every monster too; -1 for any other statement.
+int bandOfStatement(const QString& sql);
+
 /// The selected monster's drops (sweep 0) and spoils (sweep 1).
 QString monsterDropsSql();
 QString monsterSpoilsSql();

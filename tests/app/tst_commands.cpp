@@ -1,6 +1,7 @@
 // The command table as the user meets it: menus, tool bar, shortcuts, the Window menu.
 
 #include "app/AboutBox.h"
+#include "app/DialogFrame.h"
 #include "app/MainForm.h"
 #include "app/TavrinApplication.h"
 
@@ -11,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -62,6 +64,8 @@ private slots:
     void shortcutsBeatTheFocusedSearchBox();
     void shortcutsIdleUnderModalAboutBox();
     void skilsCompareOnlyShowsMessage();
+    void childWindowKeysCloseAndCycle();
+    void aboutBoxIsAFixedDialog();
 };
 
 void TestCommands::fileMenuInOrder()
@@ -339,20 +343,85 @@ void TestCommands::skilsCompareOnlyShowsMessage()
     form.show();
     QString text, caption;
     int buttons = 0;
+    Qt::WindowFlags flags;
+    int width = 0, titleWidth = 0;
     QTimer::singleShot(0, &form, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         QVERIFY(box);
         text = box->text();
         caption = box->windowTitle();
         buttons = int(box->buttons().size());
+        flags = box->windowFlags();
+        width = box->width();
+        titleWidth = titleBarWidth(*box);
         box->accept();
     });
     form.findChild<QToolButton*>(QStringLiteral("ToolButton10"))->click();
     QCOMPARE(text, QStringLiteral("Coming Soon!"));
     QCOMPARE(caption, QStringLiteral("Tavrin"));
     QCOMPARE(buttons, 1);
+    // A fixed dialog: no minimise or maximise button, and wide enough to show its title whole.
+    QVERIFY(flags & Qt::CustomizeWindowHint);
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QVERIFY2(width >= titleWidth, qPrintable(QStringLiteral("%1 < %2").arg(width).arg(titleWidth)));
     QVERIFY(opened.kinds.isEmpty());
     QVERIFY(form.clientArea()->subWindowList().isEmpty());
+}
+
+void TestCommands::childWindowKeysCloseAndCycle()
+{
+    Opened opened;
+    TMainForm form(opened.factory());
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    for (int i = 0; i < 3; ++i)
+        action(form, "FileNewItem")->trigger();
+    QMdiArea* area = form.clientArea();
+    const QList<QMdiSubWindow*> children = area->subWindowList(QMdiArea::CreationOrder);
+    QCOMPARE(area->activeSubWindow(), children[2]);
+    auto* edit = children[2]->findChild<QLineEdit*>(QStringLiteral("Edit1"));
+    edit->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), edit);
+    auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &form;
+        QTest::keyClick(target, key, modifiers);
+    };
+
+    // Ctrl+Tab goes on to the next child window, round to the first; Ctrl+Shift+Tab goes back.
+    press(Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(area->activeSubWindow(), children[0]);
+    press(Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(area->activeSubWindow(), children[1]);
+    press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(area->activeSubWindow(), children[0]);
+    press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(area->activeSubWindow(), children[2]);
+
+    // Ctrl+F4 closes the active child window and no other.
+    QPointer<QMdiSubWindow> closing = children[2];
+    press(Qt::Key_F4, Qt::ControlModifier);
+    QTRY_VERIFY(closing.isNull());
+    QCOMPARE(area->subWindowList().size(), 2);
+
+    // The commands' own keys still win from inside a child window.
+    opened.kinds.clear();
+    area->activateNextSubWindow();
+    QVERIFY(area->activeSubWindow());
+    area->activeSubWindow()->findChild<QLineEdit*>(QStringLiteral("Edit1"))->setFocus();
+    press(Qt::Key_W, Qt::ControlModifier);
+    QCOMPARE(opened.kinds, QList<WindowKind>{WindowKind::Weapons});
+    QCOMPARE(area->subWindowList().size(), 3);
+}
+
+void TestCommands::aboutBoxIsAFixedDialog()
+{
+    TAboutBox about;
+    const Qt::WindowFlags flags = about.windowFlags();
+    QVERIFY(flags & Qt::CustomizeWindowHint);
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QCOMPARE(about.minimumSize(), about.maximumSize());
 }
 
 int main(int argc, char** argv)

@@ -11,6 +11,7 @@
 #include "data/DBModule.h"
 
 #include <QDesktopServices>
+#include <QFrame>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -303,6 +304,12 @@ void TestShell::aboutBoxIsOneDialogShownAgain()
             texts << l->text();
     QVERIFY(texts.contains(QStringLiteral("Tavrin")));
     QVERIFY(texts.contains(QStringLiteral("Version: 0.6")));
+    // Every line stands inside the panel, clear of its edges, whatever the face's height.
+    auto* panel = about.findChild<QFrame*>(QStringLiteral("Panel1"));
+    QVERIFY(panel);
+    const QRect inside = panel->contentsRect().adjusted(0, 2, 0, -2);
+    for (QLabel* l : panel->findChildren<QLabel*>())
+        QVERIFY2(inside.contains(l->geometry()), qPrintable(l->objectName()));
 }
 
 void TestShell::statusBarShowsTheLongHint()

@@ -9,14 +9,13 @@
 #include "browse/HandlerGuard.h"
 #include "browse/HeaderStrip.h"
 #include "data/DBModule.h"
-#include "tools/gendb/Generator.h"
+#include "tests/support/ModuleFixture.h"
 
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
@@ -24,8 +23,7 @@ Q_DECLARE_METATYPE(WindowKind)
 
 namespace {
 
-QStringList g_reports;
-void record(const std::exception& failure) { g_reports << QString::fromUtf8(failure.what()); }
+QStringList& g_reports = ModuleFixture::reports();
 
 enum class State { Fresh, Working, EveryPage, PopupOpen, AfterJump };
 
@@ -119,27 +117,16 @@ private slots:
     void closingTheFrameWithWindowsOpenIsClean();
 
 private:
-    QTemporaryDir m_dir;
-    std::unique_ptr<TDBModule> m_db;
-    FailureReport m_previous = nullptr;
+    std::unique_ptr<ModuleFixture> m_fixture;
 };
 
 void TestTeardown::initTestCase()
 {
-    QVERIFY(m_dir.isValid());
-    gen::generateFixture(m_dir.filePath(QStringLiteral("gd.mdb")), m_dir.filePath(QStringLiteral("images")));
-    m_db = std::make_unique<TDBModule>();
-    m_db->DataModuleCreate(m_dir.path() + QLatin1Char('/'));
-    DBModule = m_db.get();
-    m_previous = setFailureReport(record);
+    m_fixture = std::make_unique<ModuleFixture>();
+    QVERIFY(m_fixture->isValid());
 }
 
-void TestTeardown::cleanupTestCase()
-{
-    setFailureReport(m_previous);
-    DBModule = nullptr;
-    m_db.reset();
-}
+void TestTeardown::cleanupTestCase() { m_fixture.reset(); }
 
 void TestTeardown::init() { g_reports.clear(); }
 

@@ -175,12 +175,24 @@ void SearchAndSortTest::stripFollowsTheGridAndSortsByClicks()
     QCOMPARE(strip.count(), 3);
     QCOMPARE(strip.model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("icon"));
     QCOMPARE(strip.model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Name"));
-    QCOMPARE(strip.sectionSize(0), 43);
-    QCOMPARE(strip.sectionSize(1), 241);
-    QCOMPARE(strip.sectionSize(2), 65);
+    // Each section is as wide as its column on the screen: the column's width holds its line.
+    QCOMPARE(strip.sectionSize(0), 40);
+    QCOMPARE(strip.sectionSize(1), 240);
+    QCOMPARE(strip.sectionSize(2), 64);
     QCOMPARE(strip.height(), 17);
     QCOMPARE(strip.sectionResizeMode(1), QHeaderView::Fixed);
     QVERIFY(!strip.sectionsMovable());
+
+    // The heading under the pointer is hot; the ignored icon heading never is.
+    QTest::mouseMove(strip.viewport(), QPoint(strip.sectionViewportPosition(1) + 5, 8));
+    QTRY_COMPARE(strip.hotSection(), 1);
+    QTest::mouseMove(strip.viewport(), QPoint(strip.sectionViewportPosition(0) + 5, 8));
+    QTRY_COMPARE(strip.hotSection(), -1);
+    QTest::mouseMove(strip.viewport(), QPoint(strip.sectionViewportPosition(2) + 5, 8));
+    QTRY_COMPARE(strip.hotSection(), 2);
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(strip.viewport(), &leave);
+    QCOMPARE(strip.hotSection(), -1);
 
     // The strip sorts its grid's dataset by itself.
     m_things->moveTo(3);  // Broad Axe

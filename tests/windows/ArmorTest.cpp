@@ -144,7 +144,7 @@ void ArmorTest::stripsSortTheirOwnDatasets()
     auto* listStrip = part<HeaderStrip>(*form, QStringLiteral("HeaderControl1"));
     QCOMPARE(listStrip->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("icon"));
     QCOMPARE(listStrip->model()->headerData(6, Qt::Horizontal).toString(), QStringLiteral("Cristals"));
-    QCOMPARE(listStrip->sectionSize(0), 43);
+    QCOMPARE(listStrip->sectionSize(0), part<DbGrid>(*form, QStringLiteral("DBGrid1"))->columnWidth(0));
 }
 
 void ArmorTest::monsterPanesOpenTheMonster()

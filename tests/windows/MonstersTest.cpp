@@ -14,6 +14,7 @@
 #include "tests/support/WindowEnv.h"
 #include "tools/gendb/Fixture.h"
 #include "windows/Monsters.h"
+#include "windows/MonstersStatements.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -41,6 +42,7 @@ private slots:
     void alternativePageListsEverySourceOnceShown();
     void bandButtonsReloadTheList_data();
     void bandButtonsReloadTheList();
+    void theBandIsTheListsStatement();
     void emptyBandLeavesThePanesAsTheyWere();
     void quickFindSearchesTheInternalName_data();
     void quickFindSearchesTheInternalName();
@@ -150,6 +152,11 @@ void MonstersTest::bandButtonsReloadTheList_data()
     QTest::newRow("60 + ends at 1000") << "Button9" << "60 +" << QList<qint64>{kFrostDrake, kAbyssSovereign};
 }
 
+namespace {
+const char* const kBandButtonNames[] = {"Button2", "Button4", "Button3", "Button5",
+                                        "Button7", "Button6", "Button8", "Button9"};
+}
+
 void MonstersTest::bandButtonsReloadTheList()
 {
     QFETCH(QString, button);
@@ -159,7 +166,14 @@ void MonstersTest::bandButtonsReloadTheList()
     edit->setText(QStringLiteral("eternal"));
     auto* b = part<QToolButton>(*m_form, button.toLatin1().constData());
     QCOMPARE(b->text(), caption);
+    // The list opens on every monster: "All" shows pressed.
+    QVERIFY(part<QToolButton>(*m_form, "Button2")->isChecked());
     QTest::mouseClick(b, Qt::LeftButton);
+    // The pressed band is the one whose statement the list runs; a second click keeps it pressed.
+    for (const char* other : kBandButtonNames)
+        QCOMPARE(part<QToolButton>(*m_form, other)->isChecked(), button == QLatin1String(other));
+    QTest::mouseClick(b, Qt::LeftButton);
+    QVERIFY(b->isChecked());
 
     Dataset& monsters = query(*m_form, "MonsterQuery");
     QCOMPARE(integers(monsters, "M.id"), ids);
@@ -171,6 +185,19 @@ void MonstersTest::bandButtonsReloadTheList()
         QCOMPARE(query(*m_form, "QuerySweep").filter(), QStringLiteral("npc_id = '%1'").arg(ids.first()));
         QCOMPARE(part<QLabel>(*m_form, "level")->text(), monsters.asText(QStringLiteral("level")));
     }
+}
+
+void MonstersTest::theBandIsTheListsStatement()
+{
+    // The opening statement lists every monster, as "All" does; each band knows its own
+    // statement, blanks at its end or not; any other statement is no band.
+    QCOMPARE(bandOfStatement(monsterListLines().join(QLatin1Char('\n'))), 0);
+    for (int band = 0; band < monsterBands().size(); ++band) {
+        QCOMPARE(bandOfStatement(monsterBands()[band].statement), band);
+        QCOMPARE(bandOfStatement(monsterBands()[band].statement.trimmed()), band);
+    }
+    QCOMPARE(bandOfStatement(QStringLiteral("SELECT * FROM monsters")), -1);
+    QCOMPARE(bandOfStatement(QString()), -1);
 }
 
 void MonstersTest::emptyBandLeavesThePanesAsTheyWere()
@@ -467,8 +494,8 @@ void MonstersTest::headerStripsSortTheirLists()
     Dataset& drops = query(*m_form, "QueryDrops");
     auto* dropStrip = part<HeaderStrip>(*m_form, "HeaderControl1");
     QCOMPARE(dropStrip->count(), 5);
-    QCOMPARE(dropStrip->sectionSize(0), 43);
-    QCOMPARE(dropStrip->sectionSize(2), 301);
+    QCOMPARE(dropStrip->sectionSize(0), 40);
+    QCOMPARE(dropStrip->sectionSize(2), part<DbGrid>(*m_form, "DBGrid2")->columnWidth(2));
     // The grid under the strip keeps the declared widths, even the icon column under its tall font.
     auto* dropGrid = part<DbGrid>(*m_form, "DBGrid2");
     QCOMPARE(dropGrid->columnWidth(0), 40);
@@ -485,7 +512,7 @@ void MonstersTest::headerStripsSortTheirLists()
 
     part<QTabWidget>(*m_form, "PageControl1")->setCurrentIndex(1);
     auto* sourceStrip = part<HeaderStrip>(*m_form, "HeaderControl3");
-    QCOMPARE(sourceStrip->sectionSize(0), 33);
+    QCOMPARE(sourceStrip->sectionSize(0), part<DbGrid>(*m_form, "DBGrid5")->columnWidth(0));
     clickSection(*m_form, *sourceStrip, 0);
     Dataset& sources = query(*m_form, "AlternativeDrops");
     QCOMPARE(sources.sort(), QStringLiteral("level ASC"));
