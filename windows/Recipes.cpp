@@ -8,6 +8,7 @@
 #include "browse/NamedQuery.h"
 #include "browse/NameSearch.h"
 #include "browse/PageControl.h"
+#include "browse/ScrollingPage.h"
 #include "browse/StripGridPage.h"
 #include "browse/ToolRow.h"
 #include "browse/UiFont.h"
@@ -21,7 +22,6 @@
 #include "windows/RecipesStatements.h"
 
 #include <QHBoxLayout>
-#include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -127,13 +127,8 @@ QWidget* TRecipesForm::buildIngredientsPage(NavigationHost& host, const QString&
 {
     // A window narrower than both grids scrolls the page sideways rather than stacking the
     // sources over the ingredients.
-    auto* sheet = new QScrollArea(m_pages);
-    sheet->setObjectName(QStringLiteral("TabSheet1"));
-    sheet->setFrameShape(QFrame::NoFrame);
-    sheet->setWidgetResizable(true);
-    sheet->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The strip runs across the page's top; its sections stand over the ingredient grid only.
-    auto* page = new QWidget(sheet);
+    auto* page = new QWidget;
     auto* pageLayout = new QVBoxLayout(page);
     pageLayout->setContentsMargins(0, 0, 0, 0);
     pageLayout->setSpacing(0);
@@ -175,7 +170,8 @@ QWidget* TRecipesForm::buildIngredientsPage(NavigationHost& host, const QString&
         opensMonsterOnDoubleClick(*p.pane->grid(), host);
     }
     m_sources->keepGridHeight(kDropsHeight);
-    sheet->setWidget(page);
+    auto* sheet = new ScrollingPage(page, m_pages);
+    sheet->setObjectName(QStringLiteral("TabSheet1"));
     return sheet;
 }
 
