@@ -25,31 +25,25 @@ const char* const kQtValueSwitches[] = {"platform", "platformpluginpath", "platf
                                         "qwindowicon", "plugin"};
 const char* const kQtFlagSwitches[] = {"reverse", "nograb", "dograb", "sync"};
 
-QCommandLineOption option(const QStringList& names, const QString& description,
-                          const QString& valueName = QString())
-{
-    return QCommandLineOption(names, description, valueName);
-}
-
 struct Parser {
     QCommandLineParser parser;
-    QCommandLineOption help = option({QStringLiteral("h"), QStringLiteral("help")},
-                                     QStringLiteral("Show this help and exit."));
-    QCommandLineOption version = option({QStringLiteral("v"), QStringLiteral("version")},
-                                        QStringLiteral("Show the program's version and exit."));
-    QCommandLineOption database = option(
-        {QStringLiteral("database")},
+    QCommandLineOption help{QStringList{QStringLiteral("h"), QStringLiteral("help")},
+                            QStringLiteral("Show this help and exit.")};
+    QCommandLineOption version{QStringList{QStringLiteral("v"), QStringLiteral("version")},
+                               QStringLiteral("Show the program's version and exit.")};
+    QCommandLineOption database{
+        QStringLiteral("database"),
         QStringLiteral("Browse this game database file instead of gd.mdb in the usual places; "
                        "its pictures are read from the images folder beside it."),
-        QStringLiteral("PATH"));
-    QCommandLineOption maintenance = option(
-        {QStringLiteral("maintenance")},
+        QStringLiteral("PATH")};
+    QCommandLineOption maintenance{
+        QStringLiteral("maintenance"),
         QStringLiteral("Show the Tools menu with the DB-list maintenance window, the one place "
-                       "that changes the database."));
-    QCommandLineOption open = option(
-        {QStringLiteral("open")},
+                       "that changes the database.")};
+    QCommandLineOption open{
+        QStringLiteral("open"),
         QStringLiteral("Open this window at start: %1.").arg(openableWindowNames().join(QStringLiteral(", "))),
-        QStringLiteral("WINDOW"));
+        QStringLiteral("WINDOW")};
 
     Parser()
     {

@@ -1,10 +1,12 @@
 #include "app/ToolPictures.h"
 
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -343,10 +345,33 @@ QList<int> programIconSizes()
     return {16, 22, 24, 32, 48, 64, 128, 256};
 }
 
+namespace {
+
+// Draws the icon at whatever size is asked for, when it is asked for: start-up paints nothing.
+class ProgramIconEngine : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override
+    {
+        const int side = std::min(rect.width(), rect.height());
+        painter->drawImage(QRect(rect.topLeft(), QSize(side, side)), programPicture(side));
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        return QPixmap::fromImage(programPicture(std::max(1, std::min(size.width(), size.height()))));
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (int side : programIconSizes())
+            sizes << QSize(side, side);
+        return sizes;
+    }
+    QIconEngine* clone() const override { return new ProgramIconEngine; }
+};
+
+} // namespace
+
 QIcon programIcon()
 {
-    QIcon icon;
-    for (int size : programIconSizes())
-        icon.addPixmap(QPixmap::fromImage(programPicture(size)));
-    return icon;
+    return QIcon(new ProgramIconEngine);
 }
