@@ -250,10 +250,10 @@ void TMainForm::buildChildWindowKeys()
     }
 }
 
-void TMainForm::openWindow(WindowKind kind)
+QWidget* TMainForm::openWindow(WindowKind kind)
 {
     if (!m_factory)
-        return;
+        return nullptr;
     QWidget* window = nullptr;
     try {
         window = m_factory(kind, *this);
@@ -266,7 +266,7 @@ void TMainForm::openWindow(WindowKind kind)
         throw;
     }
     if (!window)
-        return;
+        return nullptr;
 
     auto* child = new QMdiSubWindow;
     child->setAttribute(Qt::WA_DeleteOnClose);
@@ -284,6 +284,7 @@ void TMainForm::openWindow(WindowKind kind)
     ++m_childCount;
     updateWindowActions();
     child->showMaximized();
+    return window;
 }
 
 void TMainForm::destroyChildWindows()

@@ -34,7 +34,7 @@ public:
 
     /// Creates a new window of the kind as a maximised child window. When creation throws, both
     /// requests are cleared before the failure goes on, so none stays raised for a later window.
-    void openWindow(WindowKind kind) override;
+    QWidget* openWindow(WindowKind kind) override;
 
     /// Destroys the open child windows, newest first.
     void destroyChildWindows();

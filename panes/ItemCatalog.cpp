@@ -7,6 +7,7 @@
 #include "data/Dataset.h"
 #include "panes/LocateRequests.h"
 #include "panes/NavigationHost.h"
+#include "panes/WindowPlace.h"
 
 #include <utility>
 
@@ -23,6 +24,7 @@ ItemCatalog::ItemCatalog(NavigationHost& host, Connection& connection, const Ite
     m_types = namedQuery(connection, definition.typeName, definition.typeSql, this);
     m_panes = new ItemDetailPanes(connection, definition.sources, this);
     m_layout = std::make_unique<ItemCatalogLayout>(definition.layout, *m_list, *m_panes, form);
+    new WindowPlace(form, definition.kind, *m_list, {QStringLiteral("id")}, definition.nameField);
     connectHandlers();
 }
 

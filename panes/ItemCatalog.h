@@ -6,6 +6,7 @@
 
 #include "panes/ItemCatalogLayout.h"
 #include "panes/ItemDetailPanes.h"
+#include "panes/NavigationHost.h"
 
 #include <QObject>
 #include <QString>
@@ -17,11 +18,14 @@ class Dataset;
 class NavigationHost;
 
 struct ItemCatalogDefinition {
-    ItemCatalogDefinition(const QString& listName, const QString& listSql, const QString& typeName,
+    ItemCatalogDefinition(WindowKind kind, const QString& listName, const QString& listSql, const QString& typeName,
                           const QString& typeSql, const QString& typePrefix)
-        : listName(listName), listSql(listSql), typeName(typeName), typeSql(typeSql), typePrefix(typePrefix)
+        : kind(kind), listName(listName), listSql(listSql), typeName(typeName), typeSql(typeSql),
+          typePrefix(typePrefix)
     {
     }
+
+    WindowKind kind;       ///< which item window this is, for its place
 
     ItemCatalogOptions layout;
     QString listName;      ///< QueryArmor, QueryAcs, QueryItems
@@ -31,6 +35,7 @@ struct ItemCatalogDefinition {
     QString typeField = QStringLiteral("name");  ///< column of the type query the list shows
     QString typePrefix;    ///< "body_part = ", "type = "
     QString keyField = QStringLiteral("name");   ///< quick-find field
+    QString nameField = QStringLiteral("name");  ///< the field that names a row (its place)
     ItemDetailPanes::ItemSources sources = ItemDetailPanes::ItemDropsOnly;
     bool ingredientSpoilsFirst = false;  ///< the ingredient spoils open before the ingredient drops
 };

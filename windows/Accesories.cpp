@@ -9,8 +9,8 @@ namespace {
 ItemCatalogDefinition acsDefinition(const QString& exeFolder)
 {
     const QFont plain = uiFont(kSansSerif, 13);
-    ItemCatalogDefinition d(QStringLiteral("QueryAcs"), accessoriesSql(), QStringLiteral("AcsTypeQuery"),
-                            accessoryTypesSql(), QStringLiteral("body_part = "));
+    ItemCatalogDefinition d(WindowKind::Accessories, QStringLiteral("QueryAcs"), accessoriesSql(),
+                            QStringLiteral("AcsTypeQuery"), accessoryTypesSql(), QStringLiteral("body_part = "));
     d.layout = ItemCatalogOptions(QStringLiteral("Accesories"), QSize(809, 599), QStringLiteral("Accesories type"),
                                   exeFolder);
     ItemCatalogOptions& o = d.layout;

@@ -10,8 +10,8 @@ ItemCatalogDefinition armorDefinition(const QString& exeFolder)
 {
     const QFont plain = uiFont(kSansSerif, 13);
     // The list is labelled "Armor type", yet its entries are body parts.
-    ItemCatalogDefinition d(QStringLiteral("QueryArmor"), armorSql(), QStringLiteral("ArmorTypeQuery"),
-                            armorTypesSql(), QStringLiteral("body_part = "));
+    ItemCatalogDefinition d(WindowKind::Armor, QStringLiteral("QueryArmor"), armorSql(),
+                            QStringLiteral("ArmorTypeQuery"), armorTypesSql(), QStringLiteral("body_part = "));
     d.layout =
         ItemCatalogOptions(QStringLiteral("Armor"), QSize(748, 479), QStringLiteral("Armor type"), exeFolder);
     ItemCatalogOptions& o = d.layout;

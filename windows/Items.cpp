@@ -12,12 +12,13 @@ constexpr int kStackableWidth = 75;
 ItemCatalogDefinition itemsDefinition(const QString& exeFolder)
 {
     const QFont plain = uiFont(kSansSerif, 13);
-    ItemCatalogDefinition d(QStringLiteral("QueryItems"), miscItemsSql(),
+    ItemCatalogDefinition d(WindowKind::Items, QStringLiteral("QueryItems"), miscItemsSql(),
                             QStringLiteral("EtcitemTypeQuery"), itemCategoriesSql(),
                             QStringLiteral("type = "));
     d.typeField = QStringLiteral("type");
     // items and itemnames both have a name: the display name comes back as N.name.
     d.keyField = QStringLiteral("N.name");
+    d.nameField = QStringLiteral("N.name");
     d.sources = ItemDetailPanes::ItemDropsAndSpoils;
     d.layout =
         ItemCatalogOptions(QStringLiteral("Items"), QSize(696, 501), QStringLiteral("Item Category"), exeFolder);

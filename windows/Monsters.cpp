@@ -20,6 +20,7 @@
 #include "panes/MapView.h"
 #include "panes/MonsterPane.h"
 #include "panes/NavigationHost.h"
+#include "panes/WindowPlace.h"
 #include "windows/MonstersStatements.h"
 
 #include <QHBoxLayout>
@@ -90,6 +91,7 @@ TMonstersForm::TMonstersForm(NavigationHost& host, TDBModule& db, QWidget* paren
     m_altDrops = namedQuery(connection, QStringLiteral("AlternativeDrops"), dropSourceSql(), this);
     m_altSpoils = namedQuery(connection, QStringLiteral("AlternativeSpoil"), alternativeSpoilSql(), this);
     m_spawnPoints = namedQuery(connection, QStringLiteral("MobLoc"), monsterLocationSql(), this);
+    new WindowPlace(*this, WindowKind::Monsters, *m_monsterQuery, {kMonsterId}, QStringLiteral("name_lang"));
     m_monsterQuery->setAfterScroll([this] { MonsterQueryAfterScroll(); });
 
     auto* layout = new QVBoxLayout(this);

@@ -10,6 +10,7 @@
 #include "browse/ValueStrip.h"
 #include "data/Dataset.h"
 #include "data/DBModule.h"
+#include "panes/WindowPlace.h"
 #include "windows/QuestStatements.h"
 
 #include <QHBoxLayout>
@@ -108,6 +109,7 @@ void TQuestForm::createQueries(TDBModule& db)
     m_quests = namedTable(connection, QStringLiteral("Quest"), questListTable(), this);
     m_details = namedTable(connection, QStringLiteral("QuestDetails"), questDetailsTable(), this);
     m_facts = namedTable(connection, QStringLiteral("QuestInfo"), questInfoTable(), this);
+    new WindowPlace(*this, WindowKind::Quests, *m_quests, {QStringLiteral("id")}, QStringLiteral("name"));
     const QuestLink details = questDetailsLink();
     m_details->setMasterLink(m_quests, details.masterField, details.detailField);
     const QuestLink facts = questInfoLink();

@@ -19,6 +19,7 @@
 #include "panes/ItemDetailStatements.h"
 #include "panes/LocateRequests.h"
 #include "panes/MonsterPane.h"
+#include "panes/WindowPlace.h"
 #include "windows/RecipesStatements.h"
 
 #include <QHBoxLayout>
@@ -77,6 +78,8 @@ void TRecipesForm::createQueries(TDBModule& db)
     m_ingredients = namedQuery(connection, QStringLiteral("RecipeDetails"), recipeIngredientsSql(), this);
     m_drops = namedQuery(connection, QStringLiteral("AlternativeDrops"), dropSourceSql(), this);
     m_spoils = namedQuery(connection, QStringLiteral("AlternativeSpoil"), spoilSourceSql(), this);
+    new WindowPlace(*this, WindowKind::Recipes, *m_recipes, {QStringLiteral("item_id"), QStringLiteral("rate")},
+                    QStringLiteral("name"));
     m_recipes->setAfterScroll([this] { RecipeQueryAfterScroll(); });
     m_ingredients->setAfterScroll([this] { RecipeDetailsAfterScroll(); });
 }

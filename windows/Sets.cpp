@@ -9,6 +9,7 @@
 #include "browse/UiFont.h"
 #include "data/Dataset.h"
 #include "data/DBModule.h"
+#include "panes/WindowPlace.h"
 #include "windows/SetsStatements.h"
 
 #include <QEvent>
@@ -53,6 +54,7 @@ TSetsForm::TSetsForm(NavigationHost&, TDBModule& db, QWidget* parent, const QStr
     m_sets = namedTable(db.ADOConnection1, QStringLiteral("SetsName"), setsTable(), this);
     m_details = namedQuery(db.ADOConnection1, QStringLiteral("SetsDetails"), setPiecesSql(), this);
     m_types = namedQuery(db.ADOConnection1, QStringLiteral("QueryType"), setTypesSql(), this);
+    new WindowPlace(*this, WindowKind::Sets, *m_sets, {QStringLiteral("id")}, QStringLiteral("name"));
 
     TypeBarOptions bars;
     bars.label = QStringLiteral("Set Type");

@@ -9,8 +9,8 @@ namespace {
 ItemCatalogDefinition weaponsDefinition(const QString& exeFolder)
 {
     const QFont plain = uiFont(kSansSerif, 13);
-    ItemCatalogDefinition d(QStringLiteral("QueryWeapons"), weaponsSql(), QStringLiteral("QueryType"),
-                            weaponTypesSql(), QStringLiteral("weapon_type = "));
+    ItemCatalogDefinition d(WindowKind::Weapons, QStringLiteral("QueryWeapons"), weaponsSql(),
+                            QStringLiteral("QueryType"), weaponTypesSql(), QStringLiteral("weapon_type = "));
     d.typeField = QStringLiteral("weapon_type");
     d.ingredientSpoilsFirst = true;
     d.layout =

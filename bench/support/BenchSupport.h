@@ -12,7 +12,7 @@ class TDBModule;
 
 class NoHost : public NavigationHost {
 public:
-    void openWindow(WindowKind) override {}
+    QWidget* openWindow(WindowKind) override { return nullptr; }
 };
 
 /// The database folder with its trailing separator.

@@ -26,12 +26,15 @@ public:
 
     explicit FakeHost(Factory factory = {}) : m_factory(std::move(factory)) {}
 
-    void openWindow(WindowKind kind) override
+    QWidget* openWindow(WindowKind kind) override
     {
         opened.append({kind, MonsterLocatePending, MonsterLocateId, ItemLocatePending, ItemLocateId});
         if (m_factory)
-            if (QWidget* window = m_factory(kind, *this))
+            if (QWidget* window = m_factory(kind, *this)) {
                 windows.emplace_back(window);
+                return window;
+            }
+        return nullptr;
     }
 
     /// The kinds asked for, in order.

@@ -1,0 +1,141 @@
+// Every browse window's place: the current row's key and name follow the list, a key shows its
+// row again in an open window and in a new one opened through the host, an unknown key moves
+// nothing, and the recipe list tells two recipes of one item apart by their rate.
+
+#include "panes/WindowPlace.h"
+#include "tests/support/FakeHost.h"
+#include "tests/support/WindowEnv.h"
+#include "tools/gendb/Fixture.h"
+#include "windows/Accesories.h"
+#include "windows/Armor.h"
+#include "windows/Items.h"
+#include "windows/Monsters.h"
+#include "windows/Quest.h"
+#include "windows/Recipes.h"
+#include "windows/Sets.h"
+#include "windows/Weapons.h"
+
+#include <QSignalSpy>
+
+using namespace windowenv;
+
+Q_DECLARE_METATYPE(WindowKind)
+
+namespace {
+// The list each window declares its place over.
+QString listName(WindowKind kind)
+{
+    switch (kind) {
+    case WindowKind::Weapons: return QStringLiteral("QueryWeapons");
+    case WindowKind::Armor: return QStringLiteral("QueryArmor");
+    case WindowKind::Accessories: return QStringLiteral("QueryAcs");
+    case WindowKind::Items: return QStringLiteral("QueryItems");
+    case WindowKind::Sets: return QStringLiteral("SetsName");
+    case WindowKind::Monsters: return QStringLiteral("MonsterQuery");
+    case WindowKind::Recipes: return QStringLiteral("RecipeQuery");
+    case WindowKind::Quests: return QStringLiteral("Quest");
+    default: return QString();
+    }
+}
+} // namespace
+
+class WindowPlaceTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        m_fixture = std::make_unique<FixtureDb>();
+        m_host = std::make_unique<FakeHost>([this](WindowKind kind, NavigationHost& host) { return make(kind, host); });
+    }
+    void cleanup() { m_host->windows.clear(); }
+
+    void followsTheListAndShowsAKeyAgain_data()
+    {
+        QTest::addColumn<WindowKind>("kind");
+        for (WindowKind kind : {WindowKind::Weapons, WindowKind::Armor, WindowKind::Accessories, WindowKind::Items,
+                                WindowKind::Sets, WindowKind::Monsters, WindowKind::Recipes, WindowKind::Quests})
+            QTest::newRow(qPrintable(listName(kind))) << kind;
+    }
+    void followsTheListAndShowsAKeyAgain()
+    {
+        QFETCH(WindowKind, kind);
+        QWidget* form = m_host->openWindow(kind);
+        QVERIFY(form);
+        WindowPlace* place = WindowPlace::of(form);
+        QVERIFY(place);
+        QCOMPARE(place->kind(), kind);
+        Dataset& list = query(*form, listName(kind));
+        QVERIFY2(list.recordCount() > 1, "the fixture lists more than one row in every window");
+
+        list.first();
+        const PlaceKey first = place->key();
+        const QString firstName = place->name();
+        QVERIFY(!first.isEmpty() && !first.first().isEmpty());
+        QVERIFY(!firstName.isEmpty());
+
+        QSignalSpy moved(place, &WindowPlace::moved);
+        list.last();
+        QCOMPARE(moved.count(), 1);
+        const PlaceKey last = place->key();
+        QVERIFY(last != first);
+
+        // Back to the first row in the same window, then the last row in a new one.
+        QVERIFY(place->show(first));
+        QCOMPARE(list.recNo(), 0);
+        QCOMPARE(place->name(), firstName);
+        QVERIFY(openPlace(*m_host, kind, last));
+        QWidget* second = m_host->windows.back().get();
+        QVERIFY(second != form);
+        QCOMPARE(WindowPlace::of(second)->key(), last);
+        QCOMPARE(query(*second, listName(kind)).recNo(), query(*second, listName(kind)).recordCount() - 1);
+
+        // A key no row has, or of the wrong shape, moves nothing.
+        QVERIFY(!place->show(PlaceKey(first.size(), QStringLiteral("999999"))));
+        QVERIFY(!place->show(PlaceKey{}));
+        QCOMPARE(place->key(), first);
+    }
+
+    void recipeKeysHoldTheRate()
+    {
+        QWidget* form = m_host->openWindow(WindowKind::Recipes);
+        WindowPlace* place = WindowPlace::of(form);
+        Dataset& ingredients = query(*form, QStringLiteral("RecipeDetails"));
+        const QString staff = QString::number(fixture::kElderOakStaff);
+        QVERIFY(place->show({staff, QStringLiteral("60")}));
+        QCOMPARE(place->key(), (PlaceKey{staff, QStringLiteral("60")}));
+        QCOMPARE(integers(ingredients, QStringLiteral("material")),
+                 (QList<qint64>{fixture::kOakResin, fixture::kCoarseThread}));
+        QVERIFY(place->show({staff, QStringLiteral("100")}));
+        QCOMPARE(integers(ingredients, QStringLiteral("material")), (QList<qint64>{fixture::kIronOre, fixture::kAnimalBone}));
+        // Keys compare whole: rate 6 is not a prefix match of 60.
+        QVERIFY(!place->show({staff, QStringLiteral("6")}));
+    }
+
+private:
+    QWidget* make(WindowKind kind, NavigationHost& host)
+    {
+        TDBModule& db = m_fixture->db();
+        const QString folder = m_fixture->folder();
+        QWidget* form = nullptr;
+        switch (kind) {
+        case WindowKind::Weapons: form = new TWeaponForm(host, db, nullptr, folder); break;
+        case WindowKind::Armor: form = new TArmorForm(host, db, nullptr, folder); break;
+        case WindowKind::Accessories: form = new TAcsForm(host, db, nullptr, folder); break;
+        case WindowKind::Items: form = new TItemsForm(host, db, nullptr, folder); break;
+        case WindowKind::Sets: form = new TSetsForm(host, db, nullptr, folder); break;
+        case WindowKind::Monsters: form = new TMonstersForm(host, db); break;
+        case WindowKind::Recipes: form = new TRecipesForm(host, db, nullptr, folder); break;
+        case WindowKind::Quests: form = new TQuestForm(host, db); break;
+        default: return nullptr;
+        }
+        form->resize(1000, 700);
+        form->show();
+        return form;
+    }
+
+    std::unique_ptr<FixtureDb> m_fixture;
+    std::unique_ptr<FakeHost> m_host;
+};
+
+QTEST_MAIN(WindowPlaceTest)
+#include "WindowPlaceTest.moc"
