@@ -172,11 +172,35 @@ TEST(WorldContent, MiscItemsAreCraftedToo)
                         type + "'"),
                   10)
             << type;
+    // 150 refined materials, potions and arrows, and the 60 parts.
     EXPECT_EQ(count("SELECT count(*) FROM recipes r JOIN items i ON i.id = r.item_id "
                     "WHERE i.type NOT IN ('Weapon', 'Armor', 'Accesories')"),
-              150);
+              210);
     // Nothing is made from itself.
     EXPECT_EQ(count("SELECT count(*) FROM ingredients WHERE material = item_id"), 0);
+}
+
+TEST(WorldContent, RecipesRunThreeLevelsDeepWithoutLoops)
+{
+    // How many recipes deep each crafted item goes: 1 for one made of raw materials only.
+    const std::string depths =
+        "WITH RECURSIVE made(item, depth) AS (SELECT item_id, 1 FROM recipes UNION "
+        "SELECT g.item_id, m.depth + 1 FROM made m JOIN ingredients g ON g.material = m.item "
+        "JOIN recipes r ON r.item_id = g.item_id AND r.rate = g.rate WHERE m.depth < 12) ";
+    // Ore into an ingot, ingots into a plate, plates into gear; nothing loops (a loop would
+    // climb to the bound).
+    EXPECT_EQ(count(depths + "SELECT max(depth) FROM made"), 3);
+    EXPECT_GT(count(depths + "SELECT count(DISTINCT m.item) FROM made m JOIN items i ON i.id = m.item "
+                             "WHERE m.depth = 3 AND i.type IN ('Weapon', 'Armor', 'Accesories')"),
+              500);
+    // Every part is made by a recipe from refined materials or raw ones, and goes into gear.
+    const std::string parts = "SELECT id FROM itemnames WHERE description = 'A part for a smith''s work.'";
+    EXPECT_EQ(count("SELECT count(*) FROM (" + parts + ")"), 60);
+    EXPECT_EQ(count("SELECT count(*) FROM (" + parts + ") p WHERE NOT EXISTS (SELECT 1 FROM recipes r WHERE r.item_id = p.id)"),
+              0);
+    EXPECT_GT(count("SELECT count(DISTINCT g.item_id) FROM ingredients g JOIN items i ON i.id = g.item_id "
+                    "WHERE g.material IN (" + parts + ") AND i.type IN ('Weapon', 'Armor', 'Accesories')"),
+              500);
 }
 
 } // namespace

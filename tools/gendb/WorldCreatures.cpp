@@ -14,7 +14,12 @@ namespace {
 // Where new characters start; monster levels rise with the distance from here.
 constexpr double kStartU = 0.20, kStartV = 0.32;
 
-bool usable(double u, double v) { return u > 0.002 && u < 0.998 && v > 0.002 && v < 0.998 && world::isLand(u, v); }
+// Judged where the point is stored: whole world units, a hair off a point near the coast.
+bool usable(double u, double v)
+{
+    return u > 0.002 && u < 0.998 && v > 0.002 && v < 0.998 &&
+           world::isLand(world::uOfX(world::xOfU(u)), world::vOfY(world::yOfV(v)));
+}
 
 std::pair<double, double> homeFor(Rng& rng, int level)
 {

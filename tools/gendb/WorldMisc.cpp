@@ -90,6 +90,49 @@ bool isReagent(const std::string& base)
                           "Blood", "Heart", "Eye"});
 }
 
+// Parts equipment is assembled from: worked from refined materials of their type, they put a
+// third level into a recipe (ore -> ingot -> plate -> breastplate).
+struct PartKind {
+    const char* type;
+    words::List stuff;
+    words::List parts;
+};
+
+const std::vector<PartKind>& partKinds()
+{
+    static const std::vector<PartKind> kinds = {
+        {"Steel", {"Iron", "Steel", "Bronze", "Mithril", "Silver", "Damascus", "Starmetal", "Bloodsteel"},
+         {"Plate", "Rivets", "Chain Links", "Blade Blank", "Wire", "Buckle"}},
+        {"Leather", {"Leather", "Wolfskin", "Drakeskin", "Boarhide", "Serpentskin", "Shadowhide"},
+         {"Strap", "Panel", "Binding", "Lacing"}},
+        {"Wood", words::kWoods, {"Haft", "Stave", "Grip", "Shaft"}},
+        {"Cloth", words::kCloths, {"Lining", "Padding", "Bolt"}},
+        {"Bone", {"Bone", "Horn", "Ivory", "Antler", "Fang"}, {"Hilt", "Inlay", "Pommel", "Scales"}},
+        {"Crystal", words::kGems, {"Setting", "Lens", "Focus"}},
+    };
+    return kinds;
+}
+
+void addParts(WorldState& w)
+{
+    Rng& rng = w.rng;
+    for (int i = 0; i < w.count(60); ++i) {
+        const PartKind& kind = partKinds()[size_t(i) % partKinds().size()];
+        const int grade = i % kGrades;
+        const std::string name = w.names.unique(rng, [&](Rng& r) {
+            const std::string part = r.pick(kind.stuff) + " " + r.pick(kind.parts);
+            return r.chance(0.5) ? r.pick(words::kQualities) + " " + part : part;
+        });
+        const std::string type = kind.type;
+        const int id = addMisc(w, {name, "Material", type, type == "Steel" ? IconKind::Ingot : materialIcon(type), 6, true,
+                                   rng.range(2, 30), rng.range(40, 200) * (grade + 1), "A part for a smith's work."});
+        // A part is also a material monsters may carry.
+        w.materials[grade].push_back(id);
+        w.parts[grade].push_back(id);
+        w.partCraftables.push_back({id, grade, name, CraftKind::Part, type});
+    }
+}
+
 } // namespace
 
 void buildMiscItems(WorldState& w)
@@ -122,6 +165,7 @@ void buildMiscItems(WorldState& w)
         if (isReagent(base))
             w.reagents[grade].push_back(id);
     }
+    addParts(w);
     for (int i = 0; i < w.count(150); ++i) {
         const std::string name = w.names.unique(rng, [](Rng& r) {
             switch (r.range(0, 3)) {

@@ -1,5 +1,6 @@
 // Recipes: which equipment and which misc items are crafted, from which materials, and the recipe
-// scrolls monsters drop.
+// scrolls monsters drop. Chains run three recipes deep: raw ore into an ingot, ingots into a
+// plate, plates into a breastplate.
 #include "tools/gendb/WorldState.h"
 
 #include <algorithm>
@@ -7,6 +8,9 @@
 namespace gen {
 
 namespace {
+
+// Parts made by the batch.
+const char* const kBatchParts[] = {"Rivets", "Chain Links", "Wire", "Lacing"};
 
 // The pool's entries of the grade and the grade below.
 std::vector<int> ofGradeAndBelow(const std::array<std::vector<int>, kGrades>& pools, int grade)
@@ -68,10 +72,19 @@ void buildEquipmentRecipes(WorldState& w)
             const int scroll = recipeScroll(w, c, rate);
             w.tables.recipes->insert({c.id, rate, 1 + c.grade * 2 - (rate == 60), 60 + c.grade * 40 + rng.range(0, 30),
                                       1, scroll, rate == 100 ? 100 * (c.grade + 1) : 50 * (c.grade + 1)});
-            for (int m : pickFrom(rng, ofGradeAndBelow(w.materials, c.grade), rng.range(2, 6), used)) {
-                w.tables.ingredients->insert({c.id, rate, m, rng.range(1, 10) * (1 + c.grade) * (rate == 60 ? 1 : 2)});
+            // Most gear is assembled from a part or two, and finished with materials; the two
+            // recipes of one item never share an ingredient.
+            const int ingredients = rng.range(2, 6);
+            std::vector<int> picked;
+            if (rng.chance(0.85))
+                picked = pickFrom(rng, ofGradeAndBelow(w.parts, c.grade), rng.range(1, 2), used);
+            used.insert(used.end(), picked.begin(), picked.end());
+            for (int m : pickFrom(rng, ofGradeAndBelow(w.materials, c.grade), ingredients - int(picked.size()), used)) {
+                picked.push_back(m);
                 used.push_back(m);
             }
+            for (int m : picked)
+                w.tables.ingredients->insert({c.id, rate, m, rng.range(1, 10) * (1 + c.grade) * (rate == 60 ? 1 : 2)});
             ++rows;
         }
     }
@@ -125,6 +138,44 @@ void buildMiscRecipes(WorldState& w)
             const int quantity = c.kind == CraftKind::Refined ? rng.range(2, 10) : rng.range(1, 4);
             w.tables.ingredients->insert({c.id, 100, m, quantity * (1 + c.grade / 2)});
         }
+        if (c.kind == CraftKind::Refined)
+            w.craftedRefined[c.materialType][size_t(c.grade)].push_back(c.id);
+    }
+}
+
+// What a part is worked from: refined materials a recipe makes, of the part's own kind where
+// there are any near its grade, else of any kind; and one raw material of its kind.
+std::vector<int> refinedPool(WorldState& w, const Craftable& c)
+{
+    std::vector<int> pool = ofGradeAndBelow(w.craftedRefined[c.materialType], c.grade);
+    if (pool.size() < 2) {
+        pool.clear();
+        for (auto& [type, grades] : w.craftedRefined) {
+            const std::vector<int> near = ofGradeAndBelow(grades, c.grade);
+            pool.insert(pool.end(), near.begin(), near.end());
+        }
+    }
+    return pool;
+}
+
+// Every part has one recipe; small pieces (rivets, links, wire, lacing) come by the batch.
+void buildPartRecipes(WorldState& w)
+{
+    Rng& rng = w.rng;
+    for (const Craftable& c : w.partCraftables) {
+        const bool batch = std::any_of(std::begin(kBatchParts), std::end(kBatchParts),
+                                       [&](const char* word) { return c.name.find(word) != std::string::npos; });
+        const int scroll = recipeScroll(w, c, 100);
+        w.tables.recipes->insert({c.id, 100, 1 + c.grade * 2, 30 + c.grade * 20 + rng.range(0, 10),
+                                  batch ? 5 * rng.range(1, 4) : rng.range(1, 2), scroll, 30 * (c.grade + 1)});
+        std::vector<int> picked = pickFrom(rng, refinedPool(w, c), rng.range(1, 2), {c.id});
+        const std::vector<int> raw = ofGradeAndBelow(w.rawMaterials[c.materialType], c.grade);
+        std::vector<int> avoid = picked;
+        avoid.push_back(c.id);
+        for (int m : pickFrom(rng, raw.empty() ? ofGradeAndBelow(w.materials, c.grade) : raw, picked.empty() ? 2 : 1, avoid))
+            picked.push_back(m);
+        for (int m : picked)
+            w.tables.ingredients->insert({c.id, 100, m, rng.range(2, 8) * (1 + c.grade / 2)});
     }
 }
 
@@ -132,8 +183,10 @@ void buildMiscRecipes(WorldState& w)
 
 void buildRecipes(WorldState& w)
 {
-    buildEquipmentRecipes(w);
+    // Bottom up: refined materials, then the parts made of them, then the gear made of parts.
     buildMiscRecipes(w);
+    buildPartRecipes(w);
+    buildEquipmentRecipes(w);
 }
 
 } // namespace gen

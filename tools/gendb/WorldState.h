@@ -30,7 +30,7 @@ inline int gradeOfLevel(int level)
 }
 
 // What a recipe makes; a misc item's kind says which materials go into it.
-enum class CraftKind { Equipment, Refined, Potion, Arrow };
+enum class CraftKind { Equipment, Refined, Part, Potion, Arrow };
 
 struct Craftable {
     Craftable(int id, int grade, std::string name, CraftKind kind = CraftKind::Equipment,
@@ -42,7 +42,7 @@ struct Craftable {
     int grade;
     std::string name;
     CraftKind kind;
-    std::string materialType; // a refined material's recipe uses raw materials of this type
+    std::string materialType; // a refined material's or a part's recipe uses materials of this type
 };
 
 struct WorldState {
@@ -75,6 +75,9 @@ struct WorldState {
     std::vector<int> trinkets;                       // gems, keys, dyes, books, quest items
     std::vector<Craftable> craftables;               // equipment a recipe may make
     std::vector<Craftable> miscCraftables;           // refined materials, potions and arrows a recipe may make
+    std::vector<Craftable> partCraftables;           // parts: every one is made by a recipe
+    std::array<std::vector<int>, kGrades> parts;     // plates, straps, hafts that equipment is assembled from
+    std::map<std::string, std::array<std::vector<int>, kGrades>> craftedRefined; // refined materials a recipe makes, by type
     int adenaId = 0;
 };
 
