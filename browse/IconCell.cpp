@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
+#include <QPixmap>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -69,4 +70,12 @@ void drawIconCell(QPainter& painter, const QRect& cell, const QString& exeFolder
     painter.setClipRect(cell, Qt::IntersectClip);
     painter.drawImage(iconTopLeft(cell, picture.size()), picture);
     painter.restore();
+}
+
+QPixmap iconCellPixmap(const QString& exeFolder, const QString& iconValue, IconPictureCache& cache)
+{
+    QPixmap pixmap(kIconPictureSize, kIconPictureSize);
+    QPainter painter(&pixmap);
+    drawIconCell(painter, pixmap.rect(), exeFolder, iconValue, cache);
+    return pixmap;
 }

@@ -10,6 +10,7 @@
 
 class IconPictureCache;
 class QPainter;
+class QPixmap;
 
 /// The folder whose images/ holds the pictures, with its trailing separator: the database's
 /// folder once set, the executable's before.
@@ -31,6 +32,13 @@ QPoint iconTopLeft(const QRect& cell, const QSize& picture);
 
 /// Pictures wider or taller than this many cells are refused (left white) rather than decoded.
 constexpr int kLargestIconInCells = 16;
+
+/// Size of the item pictures the windows show.
+constexpr int kIconPictureSize = 32;
+
+/// The icon value's picture drawn as an icon cell (drawIconCell) of kIconPictureSize, for views
+/// that show a picture beside a text rather than in a cell of its own.
+QPixmap iconCellPixmap(const QString& exeFolder, const QString& iconValue, IconPictureCache& cache);
 
 /// Fills the cell white and draws the icon's picture at natural size, centred and clipped to the
 /// cell. A missing, unreadable or far too large file (the fallback none.BMP included) leaves the

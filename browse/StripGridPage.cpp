@@ -23,8 +23,10 @@ StripGridPage::StripGridPage(const QString& caption, HeaderStrip::FirstSection f
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    if (!caption.isEmpty())
-        layout->addWidget(paneCaption(caption, this));
+    if (!caption.isEmpty()) {
+        m_caption = paneCaption(caption, this);
+        layout->addWidget(m_caption);
+    }
     m_strip = new HeaderStrip(this);
     layout->addWidget(m_strip);
     m_grid = new DbGrid(this);
@@ -34,3 +36,4 @@ StripGridPage::StripGridPage(const QString& caption, HeaderStrip::FirstSection f
 
 HeaderStrip* StripGridPage::strip() const { return m_strip; }
 DbGrid* StripGridPage::grid() const { return m_grid; }
+QLabel* StripGridPage::caption() const { return m_caption; }

@@ -22,8 +22,11 @@ public:
 
     HeaderStrip* strip() const;
     DbGrid* grid() const;
+    /// The caption above the strip; null when the page has none.
+    QLabel* caption() const;
 
 private:
+    QLabel* m_caption = nullptr;
     HeaderStrip* m_strip;
     DbGrid* m_grid;
 };

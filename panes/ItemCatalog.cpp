@@ -7,6 +7,7 @@
 #include "data/Dataset.h"
 #include "panes/LocateRequests.h"
 #include "panes/NavigationHost.h"
+#include "panes/UsedInPage.h"
 #include "panes/WindowPlace.h"
 
 #include <utility>
@@ -18,12 +19,15 @@ ItemCatalog::ItemCatalog(NavigationHost& host, Connection& connection, const Ite
       m_typeField(definition.typeField),
       m_typePrefix(definition.typePrefix),
       m_keyField(definition.keyField),
+      m_nameField(definition.nameField),
       m_ingredientSpoilsFirst(definition.ingredientSpoilsFirst)
 {
     m_list = namedQuery(connection, definition.listName, definition.listSql, this);
     m_types = namedQuery(connection, definition.typeName, definition.typeSql, this);
     m_panes = new ItemDetailPanes(connection, definition.sources, this);
     m_layout = std::make_unique<ItemCatalogLayout>(definition.layout, *m_list, *m_panes, form);
+    m_usedIn = new UsedInPage(connection, host, definition.layout.ingredients.exeFolder);
+    m_layout->addPage(m_usedIn, QStringLiteral("Used In"));
     new WindowPlace(form, definition.kind, *m_list, {QStringLiteral("id")}, definition.nameField);
     connectHandlers();
 }
@@ -39,12 +43,14 @@ void ItemCatalog::open()
         std::swap(ingredientDrops, ingredientSpoils);
     m_panes->open({&m_panes->itemDrops(), m_panes->itemSpoils(), &m_panes->ingredients(), &m_panes->recipeInfo(),
                    ingredientDrops, ingredientSpoils});
+    m_usedIn->open();
 }
 
 void ItemCatalog::formCreate()
 {
     consumeItemRequest(m_host, *m_list, QStringLiteral("id"));
     m_layout->fillStrips();
+    m_usedIn->fillStrip();
 }
 
 void ItemCatalog::connectHandlers()
@@ -65,7 +71,12 @@ void ItemCatalog::connectHandlers()
 
 void ItemCatalog::DBGrid1DblClick() { m_layout->showSources(); }
 
-void ItemCatalog::ListAfterScroll() { m_panes->showItem(m_list->asText(QStringLiteral("id"))); }
+void ItemCatalog::ListAfterScroll()
+{
+    const QString id = m_list->asText(QStringLiteral("id"));
+    m_panes->showItem(id);
+    m_usedIn->showItem(id, m_list->asText(m_nameField));
+}
 
 void ItemCatalog::ReciepeQueryAfterScroll() { m_panes->showIngredient(); }
 

@@ -16,6 +16,7 @@
 class Connection;
 class Dataset;
 class NavigationHost;
+class UsedInPage;
 
 struct ItemCatalogDefinition {
     ItemCatalogDefinition(WindowKind kind, const QString& listName, const QString& listSql, const QString& typeName,
@@ -49,7 +50,7 @@ public:
 
     /// Opens the queries in the window's declared order: the list, the type query, then the
     /// detail queries (drops, [item spoils,] ingredients, recipe header, ingredient drops and
-    /// spoils). Throws DbError when one fails.
+    /// spoils), then the "Used In" query. Throws DbError when one fails.
     void open();
     /// FormCreate: consumes the item request on the list's "id", then fills the header strips.
     void formCreate();
@@ -66,9 +67,11 @@ private:
     QString m_typeField;
     QString m_typePrefix;
     QString m_keyField;
+    QString m_nameField;
     bool m_ingredientSpoilsFirst;
     Dataset* m_list;
     Dataset* m_types;
     ItemDetailPanes* m_panes;
     std::unique_ptr<ItemCatalogLayout> m_layout;
+    UsedInPage* m_usedIn;
 };

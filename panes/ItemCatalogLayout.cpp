@@ -130,6 +130,8 @@ void ItemCatalogLayout::fillStrips()
 
 void ItemCatalogLayout::showSources() { m_pages->setCurrentIndex(1); }
 
+void ItemCatalogLayout::addPage(QWidget* page, const QString& title) { m_pages->addTab(page, title); }
+
 BrowseToolBars& ItemCatalogLayout::bars() const { return *m_bars; }
 DbGrid* ItemCatalogLayout::listGrid() const { return m_listGrid; }
 HeaderStrip* ItemCatalogLayout::listStrip() const { return m_listStrip; }

@@ -63,6 +63,8 @@ public:
     void fillStrips();
     /// Shows the source page (the list's double-click).
     void showSources();
+    /// Adds a page after the designed ones.
+    void addPage(QWidget* page, const QString& title);
 
     BrowseToolBars& bars() const;
     DbGrid* listGrid() const;             ///< DBGrid1

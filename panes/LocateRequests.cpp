@@ -3,6 +3,7 @@
 #include "browse/DbGrid.h"
 #include "browse/HandlerGuard.h"
 #include "data/Dataset.h"
+#include "panes/WindowPlace.h"
 
 namespace {
 bool consume(bool& pending, QString& id, Dataset& list, const QString& keyField)
@@ -25,15 +26,31 @@ void jumpOnDoubleClick(DbGrid& grid, NavigationHost& host, bool (*open)(Navigati
 }
 }
 
-bool openMonsterFrom(NavigationHost& host, Dataset& source)
+bool openMonster(NavigationHost& host, const QString& monsterId)
 {
-    const QString id = source.asText(QStringLiteral("id"));
-    if (id.isEmpty())
+    if (monsterId.isEmpty())
         return false;
     host.MonsterLocatePending = true;
-    host.MonsterLocateId = id;
+    host.MonsterLocateId = monsterId;
     host.openWindow(WindowKind::Monsters);
     return true;
+}
+
+bool openMonsterFrom(NavigationHost& host, Dataset& source)
+{
+    return openMonster(host, source.asText(QStringLiteral("id")));
+}
+
+bool openRecipe(NavigationHost& host, const QString& itemId, const QString& rate)
+{
+    if (itemId.isEmpty() || rate.isEmpty())
+        return false;
+    return openPlace(host, WindowKind::Recipes, {itemId, rate});
+}
+
+bool openRecipeFrom(NavigationHost& host, Dataset& source)
+{
+    return openRecipe(host, source.asText(QStringLiteral("item_id")), source.asText(QStringLiteral("rate")));
 }
 
 std::optional<WindowKind> itemWindowFor(const QString& type)
@@ -63,6 +80,8 @@ bool openItemFrom(NavigationHost& host, Dataset& source)
 void opensMonsterOnDoubleClick(DbGrid& grid, NavigationHost& host) { jumpOnDoubleClick(grid, host, openMonsterFrom); }
 
 void opensItemOnDoubleClick(DbGrid& grid, NavigationHost& host) { jumpOnDoubleClick(grid, host, openItemFrom); }
+
+void opensRecipeOnDoubleClick(DbGrid& grid, NavigationHost& host) { jumpOnDoubleClick(grid, host, openRecipeFrom); }
 
 bool consumeItemRequest(NavigationHost& host, Dataset& list, const QString& keyField)
 {

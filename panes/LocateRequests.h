@@ -11,9 +11,19 @@
 class Dataset;
 class DbGrid;
 
-/// Raises the monster request with the current row's "id" and opens a monsters window.
-/// An empty id (no rows) does nothing. Returns whether a window was asked for.
+/// Raises the monster request with this id and opens a monsters window. An empty id does
+/// nothing. Returns whether a window was asked for.
+bool openMonster(NavigationHost& host, const QString& monsterId);
+
+/// The same with the current row's "id" (none without rows).
 bool openMonsterFrom(NavigationHost& host, Dataset& source);
+
+/// Opens a new recipes window on the recipe (item, rate). Returns whether the recipe was found
+/// there; empty keys open nothing.
+bool openRecipe(NavigationHost& host, const QString& itemId, const QString& rate);
+
+/// The same with the current row's "item_id" and "rate" (nothing without rows).
+bool openRecipeFrom(NavigationHost& host, Dataset& source);
 
 /// The item window for an item kind, compared exactly: "Weapon", "Armor", "Accesories", any
 /// other non-empty kind the misc items window; none for an empty kind.
@@ -30,6 +40,10 @@ void opensMonsterOnDoubleClick(DbGrid& grid, NavigationHost& host);
 /// A double-click on the grid opens the item under its dataset's current row in the window of
 /// its kind (openItemFrom); the host must outlive the grid.
 void opensItemOnDoubleClick(DbGrid& grid, NavigationHost& host);
+
+/// A double-click on the grid opens the recipe under its dataset's current row in a new recipes
+/// window (openRecipeFrom); the host must outlive the grid.
+void opensRecipeOnDoubleClick(DbGrid& grid, NavigationHost& host);
 
 /// When the item request is raised: clears it (flag and text) and locates its id in keyField
 /// of the dataset. Returns whether a row matched.

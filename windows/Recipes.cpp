@@ -15,10 +15,12 @@
 #include "browse/ValueStrip.h"
 #include "data/Dataset.h"
 #include "data/DBModule.h"
+#include "panes/CraftingTreePage.h"
 #include "panes/DropsSpoilsPage.h"
 #include "panes/ItemDetailStatements.h"
 #include "panes/LocateRequests.h"
 #include "panes/MonsterPane.h"
+#include "panes/UsedInPage.h"
 #include "panes/WindowPlace.h"
 #include "windows/RecipesStatements.h"
 
@@ -34,6 +36,7 @@ constexpr int kSourcesDivider = 6;
 // Level, monster name and part of the chance stay in view.
 constexpr int kSourcesMinimumWidth = 260;
 const QString kName = QStringLiteral("name");
+const QString kMaterial = QStringLiteral("material");
 
 QVector<GridColumn> recipeColumns()
 {
@@ -66,7 +69,7 @@ TRecipesForm::TRecipesForm(NavigationHost& host, TDBModule& db, QWidget* parent,
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     buildToolBars();
-    buildBody(host, exeFolder);
+    buildBody(host, db.ADOConnection1, exeFolder);
     openQueries();
     FormCreate();
 }
@@ -108,7 +111,7 @@ void TRecipesForm::buildToolBars()
     layout()->addWidget(m_values);
 }
 
-void TRecipesForm::buildBody(NavigationHost& host, const QString& exeFolder)
+void TRecipesForm::buildBody(NavigationHost& host, Connection& connection, const QString& exeFolder)
 {
     auto* body = new QHBoxLayout;
     body->setContentsMargins(0, 0, 0, 0);
@@ -123,6 +126,10 @@ void TRecipesForm::buildBody(NavigationHost& host, const QString& exeFolder)
 
     m_pages = pageControl(this);
     m_pages->addTab(buildIngredientsPage(host, exeFolder), QStringLiteral("Ingredients"));
+    m_tree = new CraftingTreePage(connection, host, exeFolder, m_pages);
+    m_pages->addTab(m_tree, QStringLiteral("Crafting Tree"));
+    m_usedIn = new UsedInPage(connection, host, exeFolder, m_pages);
+    m_pages->addTab(m_usedIn, QStringLiteral("Used In"));
     body->addWidget(m_pages, 1);
 }
 
@@ -181,7 +188,10 @@ QWidget* TRecipesForm::buildIngredientsPage(NavigationHost& host, const QString&
 void TRecipesForm::openQueries()
 {
     // Each list opens before the one whose after-scroll filters it.
-    for (Dataset* query : {m_drops, m_spoils, m_ingredients, m_recipes})
+    for (Dataset* query : {m_drops, m_spoils})
+        query->open();
+    m_usedIn->open();
+    for (Dataset* query : {m_ingredients, m_recipes})
         query->open();
     // Without a recipe no after-scroll runs; the ingredient list must not show every recipe's.
     if (m_recipes->isEmpty())
@@ -194,6 +204,7 @@ void TRecipesForm::FormCreate()
 {
     m_ingredientStrip->fill();
     m_sources->fillStrips();
+    m_usedIn->fillStrip();
 }
 
 void TRecipesForm::RecipeQueryAfterScroll()
@@ -204,13 +215,15 @@ void TRecipesForm::RecipeQueryAfterScroll()
         : filterText(QStringLiteral("item_id = "), m_recipes->asText(QStringLiteral("item_id"))) +
             QStringLiteral(" AND ") + filterText(QStringLiteral("rate = "), m_recipes->asText(QStringLiteral("rate")));
     refilter(*m_ingredients, filter);
+    m_tree->showRecipe(m_recipes->asText(QStringLiteral("item_id")), m_recipes->asText(QStringLiteral("rate")));
 }
 
 void TRecipesForm::RecipeDetailsAfterScroll()
 {
     // No ingredient reads as material 0, which no item has: both source lists empty.
     const QString filter =
-        filterText(QStringLiteral("item_id = "), QString::number(m_ingredients->asInteger(QStringLiteral("material"))));
+        filterText(QStringLiteral("item_id = "), QString::number(m_ingredients->asInteger(kMaterial)));
     refilter(*m_drops, filter);
     refilter(*m_spoils, filter);
+    m_usedIn->showItem(m_ingredients->asText(kMaterial), m_ingredients->asText(kName));
 }

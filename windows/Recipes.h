@@ -1,11 +1,14 @@
 #pragma once
 // The recipes window: the recipes by the name of the item they make, with their success rate;
 // the selected recipe's values and its ingredients; the selected ingredient's drop and spoil
-// sources, from which a double-click opens the monster.
+// sources, from which a double-click opens the monster. After the designed page, the selected
+// recipe's crafting tree with its totals, and the recipes that use the selected ingredient.
 
 #include <QString>
 #include <QWidget>
 
+class Connection;
+class CraftingTreePage;
 class Dataset;
 class DbGrid;
 class DropsSpoilsPage;
@@ -14,6 +17,7 @@ class NavigationHost;
 class QTabWidget;
 class QToolBar;
 class TDBModule;
+class UsedInPage;
 class ValueStrip;
 
 class TRecipesForm : public QWidget {
@@ -27,7 +31,7 @@ public:
 private:
     void createQueries(TDBModule& db);
     void buildToolBars();
-    void buildBody(NavigationHost& host, const QString& exeFolder);
+    void buildBody(NavigationHost& host, Connection& connection, const QString& exeFolder);
     QWidget* buildIngredientsPage(NavigationHost& host, const QString& exeFolder);
     void openQueries();
 
@@ -48,4 +52,6 @@ private:
     HeaderStrip* m_ingredientStrip = nullptr;  // HeaderControl1
     DbGrid* m_ingredientGrid = nullptr;      // DBGrid2
     DropsSpoilsPage* m_sources = nullptr;    // DBGrid3 under HeaderControl4, DBGrid6 under HeaderControl5
+    CraftingTreePage* m_tree = nullptr;
+    UsedInPage* m_usedIn = nullptr;          // UsedInQuery under its strip
 };

@@ -7,6 +7,7 @@
 #include "data/Connection.h"
 #include "data/Dataset.h"
 #include "panes/ItemDetailStatements.h"
+#include "panes/UsedInStatements.h"
 #include "windows/MonstersStatements.h"
 #include "windows/SetsStatements.h"
 
@@ -54,6 +55,12 @@ QVector<DetailCase> cases() {
          {"item_id"},
          0,
          {"quantity ASC", "name DESC"}},
+        {"UsedIn",
+         usedInSql(),
+         QStringLiteral("SELECT DISTINCT material FROM ingredients"),
+         {"material"},
+         600,
+         {"quantity ASC", "name DESC", "rate ASC"}},
         {"RecipeHeader",
          recipeHeaderSql(),
          QStringLiteral("SELECT item_id, rate FROM recipes"),

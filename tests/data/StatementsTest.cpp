@@ -5,6 +5,7 @@
 #include "data/Dataset.h"
 #include "data/DBModule.h"
 #include "panes/ItemDetailStatements.h"
+#include "panes/UsedInStatements.h"
 #include "tests/data/TestDb.h"
 #include "windows/AccesoriesStatements.h"
 #include "windows/ArmorStatements.h"
@@ -132,6 +133,11 @@ const StatementCase kCases[] = {
     {"RecipeDetails", recipeIngredientsSql, {}, L({"name", "id", "item_id", "rate", "material", "quantity", "icon"}),
      L({"quantity", "name", "icon"}),
      L({"30|Iron Ore|ore_01", "10|Iron Ore|ore_01", "5|Iron Ore|ore_01", "3|abalone shell|shell_01", "2|Animal Bone|bone_01"})},
+    {"UsedInQuery", usedInSql, {}, L({"material", "quantity", "item_id", "rate", "name", "icon"}),
+     L({"quantity", "name", "rate", "material", "icon"}),
+     L({"30|Blackwood Breastplate|100|80|armor_01", "10|Elder Oak Staff|100|80|staff_01",
+        "5|Elder Oak Staff|60|80|staff_01", "3|Blackwood Breastplate|100|82|armor_01",
+        "2|Elder Oak Staff|100|81|staff_01"})},
     {"ADORace", raceSql, {}, L({"id", "name", "parents", "min_level", "max_level", "auto_id"}), L({"name", "parents"}),
      L({"Elf|", "Human|"})},
     {"ADOClas", childNodeSql, L({"parents=Human"}), {}, L({"name"}), L({"Fighter", "Mystic"})},
