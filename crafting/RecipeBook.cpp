@@ -56,6 +56,8 @@ RecipeBook::~RecipeBook()
 {
     for (sqlite3_stmt* stmt : m_statements)
         sqlite3_finalize(stmt);
+    if (m_inTransaction)
+        sqlite3_exec(m_connection.handle(), "COMMIT", nullptr, nullptr, nullptr);
 }
 
 sqlite3_stmt* RecipeBook::prepared(Statement which)
@@ -63,6 +65,9 @@ sqlite3_stmt* RecipeBook::prepared(Statement which)
     if (sqlite3_stmt* stmt = m_statements[which])
         return stmt;
     sqlite3* db = m_connection.handle();
+    // Unless a transaction is open already (a write being made), the book's reads share one.
+    if (!m_inTransaction && sqlite3_get_autocommit(db))
+        m_inTransaction = sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK;
     const QString shown = statementText(which);
     const QByteArray utf8 = shown.toUtf8();
     sqlite3_stmt* stmt = nullptr;

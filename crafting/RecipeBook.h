@@ -3,7 +3,8 @@
 // time from the open database: each question is one indexed statement, prepared once per book.
 // Every answer is kept for the book's life, so an item met twice in a tree is read once. A book
 // serves one computation and is dropped after it: what it answers is what the file holds now,
-// and no statement outlives it (the connection may close between two computations).
+// and no statement outlives it (the connection may close between two computations). Its reads
+// share one read transaction, so the file is locked once, not once per key.
 
 #include <QString>
 #include <QtGlobal>
@@ -79,6 +80,7 @@ private:
     template <typename ReadRow> void run(Statement which, std::initializer_list<qint64> keys, ReadRow readRow);
 
     Connection& m_connection;
+    bool m_inTransaction = false;  // begun by the book, ended when it goes
     std::array<sqlite3_stmt*, StatementCount> m_statements{};
     // Maps, whose entries stay where they are: callers hold answers while asking more.
     std::map<qint64, std::vector<RecipeFacts>> m_recipes;

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sqlite3.h>
+
 #include <memory>
 
 namespace {
@@ -183,6 +185,25 @@ TEST_F(CraftingPlanTest, MissingItemRowsEmptyRecipesAndMissingOutput)
     EXPECT_TRUE(plan(12345).isEmpty());
     // No crafts: the root alone.
     EXPECT_EQ(plan(5, 0).nodeCount(), 1);
+}
+
+TEST_F(CraftingPlanTest, ABookReadsInOneTransactionAndLeavesOthersAlone)
+{
+    sqlite3* db = m_connection.handle();
+    {
+        RecipeBook book(m_connection);
+        book.recipesOf(5);
+        EXPECT_FALSE(sqlite3_get_autocommit(db)) << "the book's reads share a transaction";
+    }
+    EXPECT_TRUE(sqlite3_get_autocommit(db)) << "and end it with the book";
+    // A transaction someone else opened stays theirs.
+    ASSERT_EQ(sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr), SQLITE_OK);
+    {
+        RecipeBook book(m_connection);
+        EXPECT_EQ(CraftingPlan::build(book, 5, 100, 1).nodeCount(), 7);
+    }
+    EXPECT_FALSE(sqlite3_get_autocommit(db));
+    sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
 }
 
 TEST(CraftingPlanChains, DeepChainsMultiplyAndEndlessOnesStop)
