@@ -172,10 +172,10 @@ TEST(WorldContent, MiscItemsAreCraftedToo)
                         type + "'"),
                   10)
             << type;
-    // 150 refined materials, potions and arrows, and the 60 parts.
+    // 150 refined materials, potions and arrows, and the 60 parts, every fifth at two rates.
     EXPECT_EQ(count("SELECT count(*) FROM recipes r JOIN items i ON i.id = r.item_id "
                     "WHERE i.type NOT IN ('Weapon', 'Armor', 'Accesories')"),
-              210);
+              150 + 60 + 12);
     // Nothing is made from itself.
     EXPECT_EQ(count("SELECT count(*) FROM ingredients WHERE material = item_id"), 0);
 }
@@ -198,6 +198,10 @@ TEST(WorldContent, RecipesRunThreeLevelsDeepWithoutLoops)
     EXPECT_EQ(count("SELECT count(*) FROM (" + parts + ")"), 60);
     EXPECT_EQ(count("SELECT count(*) FROM (" + parts + ") p WHERE NOT EXISTS (SELECT 1 FROM recipes r WHERE r.item_id = p.id)"),
               0);
+    // Some gear takes a part that two recipes make: its tree offers a choice.
+    EXPECT_GT(count("SELECT count(DISTINCT g.item_id) FROM ingredients g WHERE g.material IN (" + parts +
+                    ") AND (SELECT count(*) FROM recipes r WHERE r.item_id = g.material) = 2"),
+              50);
     EXPECT_GT(count("SELECT count(DISTINCT g.item_id) FROM ingredients g JOIN items i ON i.id = g.item_id "
                     "WHERE g.material IN (" + parts + ") AND i.type IN ('Weapon', 'Armor', 'Accesories')"),
               500);

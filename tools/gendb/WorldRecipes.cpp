@@ -158,24 +158,46 @@ std::vector<int> refinedPool(WorldState& w, const Craftable& c)
     return pool;
 }
 
-// Every part has one recipe; small pieces (rivets, links, wire, lacing) come by the batch.
+// Every part has a recipe, every fifth a second, riskier one at 60% from other materials (so
+// a crafting tree offers a choice); small pieces (rivets, links, wire, lacing) come by the batch.
 void buildPartRecipes(WorldState& w)
 {
     Rng& rng = w.rng;
-    for (const Craftable& c : w.partCraftables) {
+    for (size_t i = 0; i < w.partCraftables.size(); ++i) {
+        const Craftable& c = w.partCraftables[i];
         const bool batch = std::any_of(std::begin(kBatchParts), std::end(kBatchParts),
                                        [&](const char* word) { return c.name.find(word) != std::string::npos; });
-        const int scroll = recipeScroll(w, c, 100);
-        w.tables.recipes->insert({c.id, 100, 1 + c.grade * 2, 30 + c.grade * 20 + rng.range(0, 10),
-                                  batch ? 5 * rng.range(1, 4) : rng.range(1, 2), scroll, 30 * (c.grade + 1)});
-        std::vector<int> picked = pickFrom(rng, refinedPool(w, c), rng.range(1, 2), {c.id});
         const std::vector<int> raw = ofGradeAndBelow(w.rawMaterials[c.materialType], c.grade);
-        std::vector<int> avoid = picked;
-        avoid.push_back(c.id);
-        for (int m : pickFrom(rng, raw.empty() ? ofGradeAndBelow(w.materials, c.grade) : raw, picked.empty() ? 2 : 1, avoid))
-            picked.push_back(m);
-        for (int m : picked)
-            w.tables.ingredients->insert({c.id, 100, m, rng.range(2, 8) * (1 + c.grade / 2)});
+        std::vector<int> used{c.id};
+        for (int rate : {100, 60}) {
+            if (rate == 60 && i % 5 != 4)
+                break;
+            const int scroll = recipeScroll(w, c, rate);
+            w.tables.recipes->insert({c.id, rate, 1 + c.grade * 2 - (rate == 60), 30 + c.grade * 20 + rng.range(0, 10),
+                                      batch ? 5 * rng.range(1, 4) : rng.range(1, 2), scroll,
+                                      (rate == 100 ? 30 : 15) * (c.grade + 1)});
+            std::vector<int> picked = pickFrom(rng, refinedPool(w, c), rng.range(1, 2), used);
+            used.insert(used.end(), picked.begin(), picked.end());
+            for (int m : pickFrom(rng, raw, picked.empty() ? 2 : 1, used)) {
+                picked.push_back(m);
+                used.push_back(m);
+            }
+            // A kind thin at this grade: any material of the grade but a part makes up two
+            // ingredients (a part made from parts could loop).
+            if (picked.size() < 2) {
+                std::vector<int> others = ofGradeAndBelow(w.materials, c.grade);
+                const std::vector<int> parts = ofGradeAndBelow(w.parts, c.grade);
+                others.erase(std::remove_if(others.begin(), others.end(),
+                                            [&](int m) { return std::find(parts.begin(), parts.end(), m) != parts.end(); }),
+                             others.end());
+                for (int m : pickFrom(rng, others, 2 - int(picked.size()), used)) {
+                    picked.push_back(m);
+                    used.push_back(m);
+                }
+            }
+            for (int m : picked)
+                w.tables.ingredients->insert({c.id, rate, m, rng.range(2, 8) * (1 + c.grade / 2)});
+        }
     }
 }
 
