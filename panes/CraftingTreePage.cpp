@@ -21,6 +21,9 @@ constexpr int kMostCrafts = 99999;
 // The tree takes this share of the page's height when the page first shows.
 constexpr int kTreeShare = 3;
 constexpr int kTotalsShare = 2;
+// Four rows of the tree and three of the raw materials stay in view; a lower page scrolls.
+constexpr int kTreeMinimumHeight = 160;
+constexpr int kRawMinimumHeight = 130;
 
 // A total: red bold, like the recipe values.
 QLabel* totalLabel(const QString& name, QWidget* parent)
@@ -68,6 +71,7 @@ CraftingTreePage::CraftingTreePage(Connection& connection, NavigationHost& host,
     m_title->setObjectName(QStringLiteral("CraftingTitle"));
     m_title->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_tree = new CraftingTreeView(exeFolder);
+    m_tree->setMinimumHeight(kTreeMinimumHeight);
     split->addWidget(column(split, {m_title, m_tree}, m_tree));
 
     auto* totals = new WrapBar;
@@ -86,6 +90,7 @@ CraftingTreePage::CraftingTreePage(Connection& connection, NavigationHost& host,
     m_rawTitle->setObjectName(QStringLiteral("RawMaterialsTitle"));
     m_rawTitle->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_raw = new RawMaterialsView(exeFolder);
+    m_raw->setMinimumHeight(kRawMinimumHeight);
     split->addWidget(column(split, {totals, m_rawTitle, m_raw}, m_raw));
     split->setStretchFactor(0, kTreeShare);
     split->setStretchFactor(1, kTotalsShare);

@@ -24,13 +24,15 @@ CraftingTreeView::CraftingTreeView(const QString& exeFolder, QWidget* parent)
     setObjectName(QStringLiteral("CraftingTree"));
     setFont(uiFont(kSansSerif, 13, true));
     header()->setFont(uiFont(kTahoma, 13, true));
-    setHeaderLabels({QStringLiteral("Item Name"), QStringLiteral("Needed"), QStringLiteral("Crafts"),
+    setHeaderLabels({QStringLiteral("Needed"), QStringLiteral("Item Name"), QStringLiteral("Crafts"),
                      QStringLiteral("Rate"), QStringLiteral("Left Over"), QStringLiteral("Note")});
     for (int column = NeededColumn; column <= LeftOverColumn; ++column)
         headerItem()->setTextAlignment(column, Qt::AlignCenter);
+    headerItem()->setTextAlignment(NameColumn, Qt::AlignLeft | Qt::AlignVCenter);
+    setTreePosition(NameColumn);
     setIconSize(QSize(kIconPictureSize, kIconPictureSize));
-    setColumnWidth(NameColumn, 300);
     setColumnWidth(NeededColumn, 70);
+    setColumnWidth(NameColumn, 300);
     setColumnWidth(CraftsColumn, 60);
     setColumnWidth(RateColumn, 70);
     setColumnWidth(LeftOverColumn, 70);
@@ -78,7 +80,7 @@ QTreeWidgetItem* CraftingTreeView::addRow(const PlanNode& node, QTreeWidgetItem*
     row->setText(NeededColumn, count(node.needed));
     row->setText(NoteColumn, noteOf(node));
     row->setToolTip(NoteColumn, row->text(NoteColumn));
-    for (int column = NeededColumn; column <= LeftOverColumn; ++column)
+    for (int column : {NeededColumn, CraftsColumn, RateColumn, LeftOverColumn})
         row->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
     if (node.kind == PlanNode::Crafted) {
         row->setData(NameColumn, kRateRole, node.rate);
@@ -89,7 +91,7 @@ QTreeWidgetItem* CraftingTreeView::addRow(const PlanNode& node, QTreeWidgetItem*
     if (node.kind == PlanNode::Loop) {
         QFont marked = font();
         marked.setItalic(true);
-        for (int column = NameColumn; column <= NoteColumn; ++column)
+        for (int column = NeededColumn; column <= NoteColumn; ++column)
             row->setFont(column, marked);
     }
     for (const PlanNode& child : node.children)

@@ -13,7 +13,8 @@ struct PlanNode;
 class CraftingTreeView : public QTreeWidget {
     Q_OBJECT
 public:
-    enum Column { NameColumn, NeededColumn, CraftsColumn, RateColumn, LeftOverColumn, NoteColumn };
+    // The quantity comes first, as in the ingredient grids; the tree's levels indent the names.
+    enum Column { NeededColumn, NameColumn, CraftsColumn, RateColumn, LeftOverColumn, NoteColumn };
 
     /// exeFolder locates the pictures (empty: the executable's folder).
     explicit CraftingTreeView(const QString& exeFolder, QWidget* parent = nullptr);

@@ -19,14 +19,15 @@ RawMaterialsView::RawMaterialsView(const QString& exeFolder, QWidget* parent)
     setObjectName(QStringLiteral("RawMaterials"));
     setFont(uiFont(kSansSerif, 13));
     header()->setFont(uiFont(kTahoma, 13, true));
-    setHeaderLabels({QStringLiteral("Item Name"), QStringLiteral("Quantity"), QStringLiteral("Best Source"),
+    setHeaderLabels({QStringLiteral("Quantity"), QStringLiteral("Item Name"), QStringLiteral("Best Source"),
                      QStringLiteral("Lvl"), QStringLiteral("Chance"), QStringLiteral("How"), QStringLiteral("Note")});
     for (int column = QuantityColumn; column <= HowColumn; ++column)
         headerItem()->setTextAlignment(column, Qt::AlignCenter);
+    headerItem()->setTextAlignment(NameColumn, Qt::AlignLeft | Qt::AlignVCenter);
     setRootIsDecorated(false);
     setIconSize(QSize(kIconPictureSize, kIconPictureSize));
-    setColumnWidth(NameColumn, 250);
-    setColumnWidth(QuantityColumn, 70);
+    setColumnWidth(QuantityColumn, 40 + 70);
+    setColumnWidth(NameColumn, 220);
     setColumnWidth(SourceColumn, 200);
     setColumnWidth(LevelColumn, 35);
     setColumnWidth(ChanceColumn, 60);
@@ -48,7 +49,7 @@ void RawMaterialsView::showTotals(const PlanTotals& totals)
     for (const RawNeed& need : totals.raw) {
         auto* row = new QTreeWidgetItem(this);
         row->setText(NameColumn, need.facts.shownName(need.item));
-        row->setIcon(NameColumn, iconCellPixmap(m_exeFolder, need.facts.icon, m_pictures));
+        row->setIcon(QuantityColumn, iconCellPixmap(m_exeFolder, need.facts.icon, m_pictures));
         row->setText(QuantityColumn, QLocale::c().toString(need.quantity));
         if (need.source) {
             row->setText(SourceColumn, need.source->name);
@@ -67,9 +68,8 @@ void RawMaterialsView::showTotals(const PlanTotals& totals)
         if (!need.facts.named)
             notes << QStringLiteral("not in the item list");
         row->setText(NoteColumn, notes.join(QStringLiteral("; ")));
-        for (int column = QuantityColumn; column <= ChanceColumn; ++column)
-            if (column != SourceColumn)
-                row->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+        for (int column : {QuantityColumn, LevelColumn, ChanceColumn})
+            row->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
         row->setTextAlignment(HowColumn, Qt::AlignCenter);
     }
 }

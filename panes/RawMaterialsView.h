@@ -12,7 +12,8 @@ struct PlanTotals;
 class RawMaterialsView : public QTreeWidget {
     Q_OBJECT
 public:
-    enum Column { NameColumn, QuantityColumn, SourceColumn, LevelColumn, ChanceColumn, HowColumn, NoteColumn };
+    // The picture stands beside the quantity, as in the ingredient grids.
+    enum Column { QuantityColumn, NameColumn, SourceColumn, LevelColumn, ChanceColumn, HowColumn, NoteColumn };
 
     /// exeFolder locates the pictures (empty: the executable's folder).
     explicit RawMaterialsView(const QString& exeFolder, QWidget* parent = nullptr);

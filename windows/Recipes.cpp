@@ -126,8 +126,9 @@ void TRecipesForm::buildBody(NavigationHost& host, Connection& connection, const
 
     m_pages = pageControl(this);
     m_pages->addTab(buildIngredientsPage(host, exeFolder), QStringLiteral("Ingredients"));
-    m_tree = new CraftingTreePage(connection, host, exeFolder, m_pages);
-    m_pages->addTab(m_tree, QStringLiteral("Crafting Tree"));
+    // A window too low for the tree and the totals scrolls the page rather than squeezing them.
+    m_tree = new CraftingTreePage(connection, host, exeFolder);
+    m_pages->addTab(new ScrollingPage(m_tree, m_pages), QStringLiteral("Crafting Tree"));
     m_usedIn = new UsedInPage(connection, host, exeFolder, m_pages);
     m_pages->addTab(m_usedIn, QStringLiteral("Used In"));
     body->addWidget(m_pages, 1);

@@ -6,6 +6,8 @@
 //                              drop and spoil sources re-filtered, every grid and value updated
 //   IngredientSelectionChange  between the first two ingredients of one recipe: both source
 //                              lists re-filtered
+//   TreeRecipeChange           one step down the recipe list with the "Crafting Tree" page in
+//                              view: the plan and totals read and both views filled
 
 #include "bench/support/BenchSupport.h"
 #include "data/Dataset.h"
@@ -13,6 +15,7 @@
 #include "windows/Recipes.h"
 
 #include <QApplication>
+#include <QTabWidget>
 
 #include <benchmark/benchmark.h>
 
@@ -70,9 +73,32 @@ void BM_IngredientSelectionChange(benchmark::State& state)
     state.counters["sources"] = benchmark::Counter(double(sourceRows), benchmark::Counter::kAvgIterations);
 }
 
+void BM_TreeRecipeChange(benchmark::State& state)
+{
+    RecipesWindow window;
+    Dataset* recipes = window.query("RecipeQuery");
+    auto* pages = window.form.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    for (int i = 0; i < pages->count(); ++i)
+        if (pages->tabText(i) == QLatin1String("Crafting Tree"))
+            pages->setCurrentIndex(i);
+    QApplication::processEvents();
+    if (recipes->recordCount() < 2) {
+        state.SkipWithError("the recipe list has fewer than two rows");
+        return;
+    }
+    for (auto _ : state) {
+        if (recipes->recNo() + 1 >= recipes->recordCount())
+            recipes->first();
+        else
+            recipes->next();
+    }
+    state.counters["recipes"] = recipes->recordCount();
+}
+
 } // namespace
 
 BENCHMARK(BM_RecipeSelectionChange)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_IngredientSelectionChange)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TreeRecipeChange)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) { return runBenchmarks(argc, argv); }

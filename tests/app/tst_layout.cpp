@@ -11,9 +11,16 @@
 #include "browse/IconCellDelegate.h"
 #include "data/Dataset.h"
 #include "data/DBModule.h"
+#include "panes/CraftingTreePage.h"
+#include "panes/CraftingTreeView.h"
+#include "panes/WindowPlace.h"
+#include "tests/crafting/CraftingRows.h"
 #include "tests/support/FakeHost.h"
 #include "tests/support/ModuleFixture.h"
+#include "tests/support/TinyDb.h"
+#include "tools/gendb/SchemaText.h"
 
+#include <QComboBox>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTabBar>
@@ -163,6 +170,7 @@ private slots:
     void nothingOverlapsInTheNarrowestTile();
     void currentRowIsHighlightedFromTheStart_data() { kinds(); }
     void currentRowIsHighlightedFromTheStart();
+    void aDeepCraftingTreeInTheNarrowestTile();
 
 private:
     void kinds();
@@ -322,6 +330,45 @@ void TestLayout::currentRowIsHighlightedFromTheStart()
         }
     });
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+}
+
+// The fixture's trees are one level deep; a tree four levels deep with a choice of recipe, in a
+// wide window and in the narrowest tile: nothing drawn over another, every choice box inside
+// its tree's view and on its row.
+void TestLayout::aDeepCraftingTreeInTheNarrowestTile()
+{
+    TinyDb tiny((std::string(gen::schemaText()) + kCraftingRows).c_str());
+    TDBModule module;
+    module.DataModuleCreate(tiny.folder());
+    TDBModule* fixtureModule = DBModule;
+    DBModule = &module;
+    m_form.reset(createBrowseWindow(WindowKind::Recipes, m_host));
+    DBModule = fixtureModule;
+    QVERIFY(m_form);
+    m_form->setAttribute(Qt::WA_DeleteOnClose, false);
+    m_form->resize(1000, 700);
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    auto* page = m_form->findChild<CraftingTreePage*>();
+    QVERIFY(page);
+    auto* pages = m_form->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    pages->setCurrentIndex(pages->indexOf(page->parentWidget()->parentWidget()));
+    QVERIFY(WindowPlace::of(m_form.get())->show({QStringLiteral("5"), QStringLiteral("100")}));
+    QCoreApplication::processEvents();
+    QCOMPARE(page->plan().depth(), 4);
+    for (const QSize size : {QSize(1000, 700), kNarrowestTile}) {
+        m_form->resize(size);
+        QCoreApplication::processEvents();
+        QStringList faults = overlaps(*m_form);
+        const QList<QComboBox*> choices = page->tree()->viewport()->findChildren<QComboBox*>();
+        QCOMPARE(choices.size(), 2);
+        for (QComboBox* choice : choices) {
+            const QRect row = page->tree()->visualItemRect(page->tree()->itemAt(choice->geometry().center()));
+            if (!row.contains(choice->geometry().center()) || choice->height() > row.height())
+                faults << QStringLiteral("%1 %2 is not on its row %3").arg(nameOf(choice), rectText(choice->geometry()), rectText(row));
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    }
 }
 
 QTEST_MAIN(TestLayout)

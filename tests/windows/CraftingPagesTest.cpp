@@ -53,7 +53,8 @@ QStringList treeRows(QTreeWidget& tree)
             rate = QLatin1Char('[') + choice->currentText() + QLatin1Char(']');
         const QString indent = depth ? QString(depth, QLatin1Char('.')) + QLatin1Char(' ') : QString();
         out << QStringLiteral("%1%2 %3 %4 %5 %6")
-                   .arg(indent, row->text(0), row->text(1), row->text(2), rate, row->text(4))
+                   .arg(indent, row->text(CraftingTreeView::NameColumn), row->text(CraftingTreeView::NeededColumn),
+                        row->text(CraftingTreeView::CraftsColumn), rate, row->text(CraftingTreeView::LeftOverColumn))
                    .trimmed();
         for (int i = 0; i < row->childCount(); ++i)
             walk(row->child(i), depth + 1);
@@ -68,7 +69,10 @@ QStringList rawRows(QTreeWidget& raw)
     QStringList out;
     for (int i = 0; i < raw.topLevelItemCount(); ++i) {
         QTreeWidgetItem* row = raw.topLevelItem(i);
-        out << QStringLiteral("%1 %2 %3 %4").arg(row->text(1), row->text(0), row->text(2), row->text(5)).trimmed();
+        out << QStringLiteral("%1 %2 %3 %4")
+                   .arg(row->text(RawMaterialsView::QuantityColumn), row->text(RawMaterialsView::NameColumn),
+                        row->text(RawMaterialsView::SourceColumn), row->text(RawMaterialsView::HowColumn))
+                   .trimmed();
     }
     return out;
 }
@@ -306,7 +310,7 @@ void CraftingPagesTest::loopsMissingRowsAndEmptyRecipesAreMarked()
     QCOMPARE(treeRows(*w.page->tree()), QStringList({"Amulet 1 1 100%", ". Item #99 2", ". Charm 1 1 100%", ".. Amulet 2"}));
     QTreeWidgetItem* loop = w.page->tree()->topLevelItem(0)->child(1)->child(0);
     QCOMPARE(loop->text(CraftingTreeView::NoteColumn), QStringLiteral("loop: crafted above, not followed"));
-    QVERIFY(loop->font(0).italic());
+    QVERIFY(loop->font(CraftingTreeView::NameColumn).italic());
     QCOMPARE(w.page->tree()->topLevelItem(0)->child(0)->text(CraftingTreeView::NoteColumn),
              QStringLiteral("raw material; not in the item list"));
     QCOMPARE(rawRows(*w.page->rawMaterials()),
