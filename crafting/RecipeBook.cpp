@@ -28,6 +28,16 @@ QString text(sqlite3_stmt* stmt, int column)
 
 qint64 atLeastZero(sqlite3_stmt* stmt, int column) { return std::max<qint64>(sqlite3_column_int64(stmt, column), 0); }
 
+// The kept answer for the key, or the one `read` gives, kept from now on.
+template <typename Map, typename Read>
+const typename Map::mapped_type& remembered(Map& answers, const typename Map::key_type& key, Read read)
+{
+    auto found = answers.find(key);
+    if (found == answers.end())
+        found = answers.emplace(key, read()).first;
+    return found->second;
+}
+
 // Leaves a statement ready for its next key, also when reading throws.
 struct Rewind {
     sqlite3_stmt* stmt;
@@ -97,21 +107,20 @@ void RecipeBook::run(Statement which, std::initializer_list<qint64> keys, ReadRo
 
 const std::vector<RecipeFacts>& RecipeBook::recipesOf(qint64 item)
 {
-    auto found = m_recipes.find(item);
-    if (found != m_recipes.end())
-        return found->second;
-    std::vector<RecipeFacts> recipes;
-    run(Recipes, {item}, [&](sqlite3_stmt* stmt) {
-        RecipeFacts r;
-        r.rate = sqlite3_column_int64(stmt, 0);
-        if (sqlite3_column_type(stmt, 1) != SQLITE_NULL)
-            r.output = sqlite3_column_int64(stmt, 1);
-        r.mp = atLeastZero(stmt, 2);
-        r.npcFee = atLeastZero(stmt, 3);
-        r.level = sqlite3_column_int64(stmt, 4);
-        recipes.push_back(r);
+    return remembered(m_recipes, item, [&] {
+        std::vector<RecipeFacts> recipes;
+        run(Recipes, {item}, [&](sqlite3_stmt* stmt) {
+            RecipeFacts r;
+            r.rate = sqlite3_column_int64(stmt, 0);
+            if (sqlite3_column_type(stmt, 1) != SQLITE_NULL)
+                r.output = sqlite3_column_int64(stmt, 1);
+            r.mp = atLeastZero(stmt, 2);
+            r.npcFee = atLeastZero(stmt, 3);
+            r.level = sqlite3_column_int64(stmt, 4);
+            recipes.push_back(r);
+        });
+        return recipes;
     });
-    return m_recipes.emplace(item, std::move(recipes)).first->second;
 }
 
 const RecipeFacts* RecipeBook::recipe(qint64 item, qint64 rate)
@@ -123,47 +132,43 @@ const RecipeFacts* RecipeBook::recipe(qint64 item, qint64 rate)
 
 const std::vector<IngredientFacts>& RecipeBook::ingredientsOf(qint64 item, qint64 rate)
 {
-    const std::pair<qint64, qint64> key(item, rate);
-    auto found = m_ingredients.find(key);
-    if (found != m_ingredients.end())
-        return found->second;
-    std::vector<IngredientFacts> ingredients;
-    run(Ingredients, {item, rate}, [&](sqlite3_stmt* stmt) {
-        ingredients.push_back({sqlite3_column_int64(stmt, 0), atLeastZero(stmt, 1)});
+    return remembered(m_ingredients, {item, rate}, [&] {
+        std::vector<IngredientFacts> ingredients;
+        run(Ingredients, {item, rate}, [&](sqlite3_stmt* stmt) {
+            ingredients.push_back({sqlite3_column_int64(stmt, 0), atLeastZero(stmt, 1)});
+        });
+        return ingredients;
     });
-    return m_ingredients.emplace(key, std::move(ingredients)).first->second;
 }
 
 const ItemFacts& RecipeBook::item(qint64 id)
 {
-    auto found = m_items.find(id);
-    if (found != m_items.end())
-        return found->second;
-    ItemFacts facts;
-    run(Item, {id}, [&](sqlite3_stmt* stmt) {
-        facts.name = text(stmt, 0);
-        facts.icon = text(stmt, 1);
-        facts.named = sqlite3_column_int(stmt, 2) != 0;
+    return remembered(m_items, id, [&] {
+        ItemFacts facts;
+        run(Item, {id}, [&](sqlite3_stmt* stmt) {
+            facts.name = text(stmt, 0);
+            facts.icon = text(stmt, 1);
+            facts.named = sqlite3_column_int(stmt, 2) != 0;
+        });
+        return facts;
     });
-    return m_items.emplace(id, std::move(facts)).first->second;
 }
 
 const std::optional<SourceFacts>& RecipeBook::bestSource(qint64 item)
 {
-    auto found = m_sources.find(item);
-    if (found != m_sources.end())
-        return found->second;
-    std::optional<SourceFacts> best;
-    run(Source, {item}, [&](sqlite3_stmt* stmt) {
-        SourceFacts s;
-        s.monster = sqlite3_column_int64(stmt, 0);
-        s.name = text(stmt, 1);
-        s.level = sqlite3_column_int64(stmt, 2);
-        s.spoil = sqlite3_column_int64(stmt, 3) == 1;
-        s.chance = sqlite3_column_double(stmt, 4);
-        s.min = sqlite3_column_int64(stmt, 5);
-        s.max = sqlite3_column_int64(stmt, 6);
-        best = s;
+    return remembered(m_sources, item, [&] {
+        std::optional<SourceFacts> best;
+        run(Source, {item}, [&](sqlite3_stmt* stmt) {
+            SourceFacts s;
+            s.monster = sqlite3_column_int64(stmt, 0);
+            s.name = text(stmt, 1);
+            s.level = sqlite3_column_int64(stmt, 2);
+            s.spoil = sqlite3_column_int64(stmt, 3) == 1;
+            s.chance = sqlite3_column_double(stmt, 4);
+            s.min = sqlite3_column_int64(stmt, 5);
+            s.max = sqlite3_column_int64(stmt, 6);
+            best = s;
+        });
+        return best;
     });
-    return m_sources.emplace(item, std::move(best)).first->second;
 }

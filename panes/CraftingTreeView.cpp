@@ -2,11 +2,11 @@
 
 #include "browse/HandlerGuard.h"
 #include "browse/IconCell.h"
+#include "browse/TreeList.h"
 #include "browse/UiFont.h"
 #include "crafting/CraftingPlan.h"
 
 #include <QComboBox>
-#include <QHeaderView>
 #include <QLocale>
 
 namespace {
@@ -16,31 +16,26 @@ constexpr int kRateRole = Qt::UserRole + 1;
 QString count(qint64 n) { return QLocale::c().toString(n); }
 
 QString rateText(qint64 rate) { return QStringLiteral("%1%").arg(rate); }
+
+// In the order of CraftingTreeView::Column.
+const QVector<TreeListColumn>& columns()
+{
+    constexpr Qt::Alignment number = Qt::AlignRight | Qt::AlignVCenter;
+    static const QVector<TreeListColumn> all = {
+        {QStringLiteral("Needed"), 70, number}, {QStringLiteral("Item Name"), 300},
+        {QStringLiteral("Crafts"), 60, number}, {QStringLiteral("Rate"), 70, number},
+        {QStringLiteral("Left Over"), 70, number}, {QStringLiteral("Note"), 260}};
+    return all;
+}
 } // namespace
 
 CraftingTreeView::CraftingTreeView(const QString& exeFolder, QWidget* parent)
     : QTreeWidget(parent), m_exeFolder(exeFolder.isEmpty() ? defaultExeFolder() : exeFolder)
 {
     setObjectName(QStringLiteral("CraftingTree"));
-    setFont(uiFont(kSansSerif, 13, true));
-    header()->setFont(uiFont(kTahoma, 13, true));
-    setHeaderLabels({QStringLiteral("Needed"), QStringLiteral("Item Name"), QStringLiteral("Crafts"),
-                     QStringLiteral("Rate"), QStringLiteral("Left Over"), QStringLiteral("Note")});
-    for (int column = NeededColumn; column <= LeftOverColumn; ++column)
-        headerItem()->setTextAlignment(column, Qt::AlignCenter);
-    headerItem()->setTextAlignment(NameColumn, Qt::AlignLeft | Qt::AlignVCenter);
+    setUpTreeList(*this, columns(), uiFont(kSansSerif, 13, true),
+                  QStringLiteral("Dbl-click a crafted item to view its recipe"));
     setTreePosition(NameColumn);
-    setIconSize(QSize(kIconPictureSize, kIconPictureSize));
-    setColumnWidth(NeededColumn, 70);
-    setColumnWidth(NameColumn, 300);
-    setColumnWidth(CraftsColumn, 60);
-    setColumnWidth(RateColumn, 70);
-    setColumnWidth(LeftOverColumn, 70);
-    setColumnWidth(NoteColumn, 260);
-    setUniformRowHeights(true);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setToolTip(QStringLiteral("Dbl-click a crafted item to view its recipe"));
     connect(this, &QTreeWidget::itemDoubleClicked, this, guardedSlot([this](QTreeWidgetItem* row, int) {
                 if (row && row->data(NameColumn, kRateRole).isValid())
                     emit recipeOpened(row->data(NameColumn, kItemRole).toLongLong(),
@@ -80,8 +75,7 @@ QTreeWidgetItem* CraftingTreeView::addRow(const PlanNode& node, QTreeWidgetItem*
     row->setText(NeededColumn, count(node.needed));
     row->setText(NoteColumn, noteOf(node));
     row->setToolTip(NoteColumn, row->text(NoteColumn));
-    for (int column : {NeededColumn, CraftsColumn, RateColumn, LeftOverColumn})
-        row->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+    alignTreeRow(*row, columns());
     if (node.kind == PlanNode::Crafted) {
         row->setData(NameColumn, kRateRole, node.rate);
         row->setText(CraftsColumn, count(node.crafts));

@@ -2,41 +2,35 @@
 
 #include "browse/HandlerGuard.h"
 #include "browse/IconCell.h"
+#include "browse/TreeList.h"
 #include "browse/UiFont.h"
 #include "crafting/PlanTotals.h"
 #include "data/FloatText.h"
 
-#include <QHeaderView>
 #include <QLocale>
 
 namespace {
 constexpr int kMonsterRole = Qt::UserRole;
+constexpr Qt::Alignment kNumber = Qt::AlignRight | Qt::AlignVCenter;
+
+// In the order of RawMaterialsView::Column; the quantity's column holds the picture too.
+const QVector<TreeListColumn>& columns()
+{
+    static const QVector<TreeListColumn> all = {
+        {QStringLiteral("Quantity"), 40 + 70, kNumber}, {QStringLiteral("Item Name"), 220},
+        {QStringLiteral("Best Source"), 200},           {QStringLiteral("Lvl"), 35, kNumber},
+        {QStringLiteral("Chance"), 60, kNumber},        {QStringLiteral("How"), 50, Qt::AlignCenter},
+        {QStringLiteral("Note"), 200}};
+    return all;
 }
+} // namespace
 
 RawMaterialsView::RawMaterialsView(const QString& exeFolder, QWidget* parent)
     : QTreeWidget(parent), m_exeFolder(exeFolder.isEmpty() ? defaultExeFolder() : exeFolder)
 {
     setObjectName(QStringLiteral("RawMaterials"));
-    setFont(uiFont(kSansSerif, 13));
-    header()->setFont(uiFont(kTahoma, 13, true));
-    setHeaderLabels({QStringLiteral("Quantity"), QStringLiteral("Item Name"), QStringLiteral("Best Source"),
-                     QStringLiteral("Lvl"), QStringLiteral("Chance"), QStringLiteral("How"), QStringLiteral("Note")});
-    for (int column = QuantityColumn; column <= HowColumn; ++column)
-        headerItem()->setTextAlignment(column, Qt::AlignCenter);
-    headerItem()->setTextAlignment(NameColumn, Qt::AlignLeft | Qt::AlignVCenter);
+    setUpTreeList(*this, columns(), uiFont(kSansSerif, 13), QStringLiteral("Dbl-click to view monster info"));
     setRootIsDecorated(false);
-    setIconSize(QSize(kIconPictureSize, kIconPictureSize));
-    setColumnWidth(QuantityColumn, 40 + 70);
-    setColumnWidth(NameColumn, 220);
-    setColumnWidth(SourceColumn, 200);
-    setColumnWidth(LevelColumn, 35);
-    setColumnWidth(ChanceColumn, 60);
-    setColumnWidth(HowColumn, 50);
-    setColumnWidth(NoteColumn, 200);
-    setUniformRowHeights(true);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setToolTip(QStringLiteral("Dbl-click to view monster info"));
     connect(this, &QTreeWidget::itemDoubleClicked, this, guardedSlot([this](QTreeWidgetItem* row, int) {
                 if (row && row->data(SourceColumn, kMonsterRole).isValid())
                     emit monsterOpened(row->data(SourceColumn, kMonsterRole).toString());
@@ -68,8 +62,6 @@ void RawMaterialsView::showTotals(const PlanTotals& totals)
         if (!need.facts.named)
             notes << QStringLiteral("not in the item list");
         row->setText(NoteColumn, notes.join(QStringLiteral("; ")));
-        for (int column : {QuantityColumn, LevelColumn, ChanceColumn})
-            row->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
-        row->setTextAlignment(HowColumn, Qt::AlignCenter);
+        alignTreeRow(*row, columns());
     }
 }

@@ -222,48 +222,48 @@ TEST(CraftingPlanChains, DeepChainsMultiplyAndEndlessOnesStop)
         }
         return sql;
     };
-    {
-        TestDb db(chain(30, 1));
+    // A plan of item 1 on these rows, and its first deepest row.
+    struct Built {
+        CraftingPlan plan;
+        int reads = 0;
+        const PlanNode& deepest() const
+        {
+            const PlanNode* node = &plan.root();
+            while (!node->children.empty())
+                node = &node->children.front();
+            return *node;
+        }
+    };
+    auto build = [](const QString& rows) {
+        TestDb db(rows);
         Connection connection;
         db.point(connection);
         RecipeBook book(connection);
-        const CraftingPlan plan = CraftingPlan::build(book, 1, 100, 1);
-        EXPECT_EQ(plan.depth(), 31);
-        EXPECT_FALSE(plan.cut());
-        const PlanNode* node = &plan.root();
-        while (!node->children.empty())
-            node = &node->children.front();
-        EXPECT_EQ(node->item, 31);
-        EXPECT_EQ(node->needed, qint64(1) << 30);
-        // Thirty recipes read once each, whatever the depth.
-        EXPECT_EQ(book.reads(), 31 * 2 + 30);
-    }
-    {
-        // Deeper than a plan follows: cut at the last level, quantities stopped at the cap.
-        TestDb db(chain(100, 1));
-        Connection connection;
-        db.point(connection);
-        RecipeBook book(connection);
-        const CraftingPlan plan = CraftingPlan::build(book, 1, 100, 1);
-        EXPECT_TRUE(plan.cut());
-        EXPECT_EQ(plan.depth(), CraftingPlan::kMostLevels + 1);
-        const PlanNode* node = &plan.root();
-        while (!node->children.empty())
-            node = &node->children.front();
-        EXPECT_EQ(node->kind, PlanNode::Cut);
-        EXPECT_EQ(node->needed, kMostQuantity);
-    }
-    {
-        // Every item made from its successor twice over, twice: the tree doubles at each level.
-        TestDb db(chain(20, 2));
-        Connection connection;
-        db.point(connection);
-        RecipeBook book(connection);
-        const CraftingPlan plan = CraftingPlan::build(book, 1, 100, 1);
-        EXPECT_TRUE(plan.cut());
-        EXPECT_LE(plan.nodeCount(), CraftingPlan::kMostNodes + 2 * 21);
-        EXPECT_GE(plan.nodeCount(), CraftingPlan::kMostNodes);
-    }
+        Built built{CraftingPlan::build(book, 1, 100, 1)};
+        built.reads = book.reads();
+        return built;
+    };
+
+    const Built thirty = build(chain(30, 1));
+    EXPECT_EQ(thirty.plan.depth(), 31);
+    EXPECT_FALSE(thirty.plan.cut());
+    EXPECT_EQ(thirty.deepest().item, 31);
+    EXPECT_EQ(thirty.deepest().needed, qint64(1) << 30);
+    // Thirty recipes read once each, whatever the depth.
+    EXPECT_EQ(thirty.reads, 31 * 2 + 30);
+
+    // Deeper than a plan follows: cut at the last level, quantities stopped at the cap.
+    const Built hundred = build(chain(100, 1));
+    EXPECT_TRUE(hundred.plan.cut());
+    EXPECT_EQ(hundred.plan.depth(), CraftingPlan::kMostLevels + 1);
+    EXPECT_EQ(hundred.deepest().kind, PlanNode::Cut);
+    EXPECT_EQ(hundred.deepest().needed, kMostQuantity);
+
+    // Every item made from its successor twice over, twice: the tree doubles at each level.
+    const Built doubling = build(chain(20, 2));
+    EXPECT_TRUE(doubling.plan.cut());
+    EXPECT_LE(doubling.plan.nodeCount(), CraftingPlan::kMostNodes + 2 * 21);
+    EXPECT_GE(doubling.plan.nodeCount(), CraftingPlan::kMostNodes);
 }
 
 } // namespace

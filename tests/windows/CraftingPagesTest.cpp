@@ -111,6 +111,12 @@ struct CraftingWindow {
     {
         return WindowPlace::of(form.get())->show({QLatin1String(item), QLatin1String(rate)});
     }
+    /// The recipe with its tree in view.
+    bool showTree(const char* item, const char* rate)
+    {
+        showPage(*form, QStringLiteral("Crafting Tree"));
+        return show(item, rate);
+    }
 
     TinyDb tiny;
     TDBModule db;
@@ -241,8 +247,7 @@ void CraftingPagesTest::treeOffersTheRecipesOfAnItemMadeBySeveral()
 {
     FakeHost host;
     CraftingWindow w(host);
-    showPage(*w.form, QStringLiteral("Crafting Tree"));
-    QVERIFY(w.show("5", "100"));
+    QVERIFY(w.showTree("5", "100"));
     auto* choice = part<QComboBox>(*w.form, QStringLiteral("RecipeChoice3"));
     QCOMPARE(choice->count(), 2);
     QCOMPARE(choice->itemText(1), QStringLiteral("60%"));
@@ -273,8 +278,7 @@ void CraftingPagesTest::spinBoxMultipliesTheTotalsAndSourcesOpenTheMonster()
 {
     FakeHost host;
     CraftingWindow w(host);
-    showPage(*w.form, QStringLiteral("Crafting Tree"));
-    QVERIFY(w.show("5", "100"));
+    QVERIFY(w.showTree("5", "100"));
     auto* crafts = part<QSpinBox>(*w.form, QStringLiteral("CraftCount"));
     QCOMPARE(crafts->value(), 1);
     auto* fee = part<QLabel>(*w.form, QStringLiteral("TotalNpcFee"));
@@ -305,8 +309,7 @@ void CraftingPagesTest::loopsMissingRowsAndEmptyRecipesAreMarked()
 {
     FakeHost host;
     CraftingWindow w(host);
-    showPage(*w.form, QStringLiteral("Crafting Tree"));
-    QVERIFY(w.show("7", "100"));
+    QVERIFY(w.showTree("7", "100"));
     QCOMPARE(treeRows(*w.page->tree()), QStringList({"Amulet 1 1 100%", ". Item #99 2", ". Charm 1 1 100%", ".. Amulet 2"}));
     QTreeWidgetItem* loop = w.page->tree()->topLevelItem(0)->child(1)->child(0);
     QCOMPARE(loop->text(CraftingTreeView::NoteColumn), QStringLiteral("loop: crafted above, not followed"));
