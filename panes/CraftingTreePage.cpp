@@ -38,6 +38,12 @@ QLabel* totalLabel(const QString& name, QWidget* parent)
     return label;
 }
 
+// "1 craft", "3 crafts".
+QString counted(qint64 n, const QString& thing)
+{
+    return QLocale::c().toString(n) + QLatin1Char(' ') + thing + (n == 1 ? QString() : QStringLiteral("s"));
+}
+
 QWidget* column(QWidget* parent, std::initializer_list<QWidget*> parts, QWidget* stretching)
 {
     auto* box = new QWidget(parent);
@@ -149,15 +155,14 @@ void CraftingTreePage::refresh()
         m_title->setText(QStringLiteral("Crafting Tree"));
         m_rawTitle->setText(QStringLiteral("Raw Materials"));
     } else {
+        // One pass of arguments: an item name may hold a percent sign and a digit.
         const PlanNode& root = m_plan.root();
         m_title->setText(QStringLiteral("Crafting Tree: %1 at %2%, %3 deep%4")
-                             .arg(root.facts.shownName(root.item))
-                             .arg(root.rate)
-                             .arg(m_plan.depth() == 1 ? QStringLiteral("1 level") : QStringLiteral("%1 levels").arg(m_plan.depth()))
-                             .arg(m_plan.cut() ? QStringLiteral(" (cut: too large to follow whole)") : QString()));
-        m_rawTitle->setText(QStringLiteral("Raw Materials for %1 craft%2 (%3 crafts in all)")
-                                .arg(c.toString(root.crafts), root.crafts == 1 ? QString() : QStringLiteral("s"))
-                                .arg(c.toString(totals.crafts)));
+                             .arg(root.facts.shownName(root.item), QString::number(root.rate),
+                                  counted(m_plan.depth(), QStringLiteral("level")),
+                                  m_plan.cut() ? QStringLiteral(" (cut: too large to follow whole)") : QString()));
+        m_rawTitle->setText(QStringLiteral("Raw Materials for %1 (%2 in all)")
+                                .arg(counted(root.crafts, QStringLiteral("craft")), counted(totals.crafts, QStringLiteral("craft"))));
     }
     m_fee->setText(m_plan.isEmpty() ? QString() : c.toString(totals.npcFee));
     m_mp->setText(m_plan.isEmpty() ? QString() : c.toString(totals.mp));
