@@ -1,6 +1,8 @@
 #pragma once
 // mdbtools' own programs as the independent reader of the files the Jet writer makes.
 
+#include "tests/jet/QtPrinters.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
