@@ -40,7 +40,7 @@ PageFile& reserveFixedPages(PageFile& file)
 } // namespace
 
 JetFileWriter::JetFileWriter(const QString& path, const WriteOptions& options)
-    : m_format(Format::jet4()), m_options(options), m_created(kCreated), m_file(path, m_format),
+    : m_format(Format::of(options.version)), m_options(options), m_created(kCreated), m_file(path, m_format),
       m_maps(reserveFixedPages(m_file), kFirstMapPage), m_catalog(m_created)
 {
     m_names.insert(Catalog::tableName().toCaseFolded());

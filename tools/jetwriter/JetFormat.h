@@ -2,11 +2,11 @@
 // The layout constants of one Jet file version: page size, where the page headers put their
 // fields, how large the table definition's fixed parts are.
 
+#include "tools/jetwriter/JetVersion.h"
+
 #include <QtGlobal>
 
 namespace jet {
-
-enum class JetVersion { Jet3, Jet4 };
 
 struct Format {
     JetVersion version;
