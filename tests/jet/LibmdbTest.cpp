@@ -275,3 +275,26 @@ TEST(JetThroughLibmdb, Jet3FilesReadTheSameWay)
     EXPECT_EQ(inventory.text(4), "kurz");
     EXPECT_FALSE(inventory.next());
 }
+
+TEST(JetThroughLibmdb, KeyAndJet3PasswordWhereLibmdbLooks)
+{
+    QTemporaryDir dir;
+    for (jet::JetVersion version : {jet::JetVersion::Jet3, jet::JetVersion::Jet4}) {
+        jet::JetWriter writer;
+        writer.addTable("T", {{"n", jet::ColumnType::Long}});
+        jet::WriteOptions options;
+        options.version = version;
+        options.password = "Geheim";
+        const QString path = dir.filePath(QString("p%1.mdb").arg(int(version)));
+        writer.write(path, options);
+        Mdb mdb(mdb_open(path.toUtf8().constData(), MDB_NOFLAGS));
+        ASSERT_TRUE(mdb);
+        EXPECT_EQ(mdb->f->db_key, 0u);
+        EXPECT_EQ(mdb->f->code_page, 1252);
+        EXPECT_EQ(mdb->f->lang_id, 0x0409);
+        // libmdb reads the password of Jet 3 files only (Jet 4's is masked further).
+        if (version == jet::JetVersion::Jet3) {
+            EXPECT_EQ(std::string(mdb->f->db_passwd, 6), "Geheim");
+        }
+    }
+}

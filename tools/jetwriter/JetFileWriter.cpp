@@ -44,6 +44,7 @@ JetFileWriter::JetFileWriter(const QString& path, const WriteOptions& options)
       m_maps(reserveFixedPages(m_file), kFirstMapPage), m_catalog(m_created)
 {
     m_names.insert(Catalog::tableName().toCaseFolded());
+    m_file.write(kHeaderPage, headerPage(m_format, m_created, m_options.password));
 }
 
 JetFileWriter::~JetFileWriter() = default;
@@ -99,7 +100,6 @@ void JetFileWriter::commit()
         catalog.addRow(row);
     catalog.finish();
     m_maps.finish();
-    m_file.write(kHeaderPage, headerPage(m_format, m_created));
     m_file.commit();
 }
 

@@ -26,6 +26,9 @@ using Cell = std::variant<std::monostate /*NULL*/, bool, qint64, double, QString
 struct WriteOptions {
     bool compressText = true; // Unicode compression where it applies (Jet 4 only)
     JetVersion version = JetVersion::Jet4;
+    // The database password Access asks for (at most 20 characters); readers that ignore it
+    // still read the file.
+    QString password;
 };
 
 class JetWriter {
