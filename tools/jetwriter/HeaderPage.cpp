@@ -17,7 +17,6 @@ constexpr int kPasswordOffset = 0x42;
 constexpr int kJet3SortOrderOffset = 0x3a;
 constexpr int kJet4SortOrderOffset = 0x6e;
 constexpr int kJet4CreatedOffset = 0x72;
-constexpr quint16 kCodePage1252 = 1252;
 constexpr int kMaxPasswordLength = 20;
 const QByteArray kHeaderKey("\xc7\xda\x39\x6b", 4);
 } // namespace
@@ -32,7 +31,7 @@ QByteArray headerPage(const Format& format, const QDateTime& created, const QStr
     bytes::put32(page, 0, 0x00000100);
     page.replace(4, 16, QByteArray("Standard Jet DB\0", 16));
     bytes::put32(page, kVersionOffset, format.unicode() ? 1 : 0);
-    bytes::put16(page, kCodePageOffset, kCodePage1252);
+    bytes::put16(page, kCodePageOffset, quint16(format.codePage));
     // The encryption key at 0x3e stays zero: the pages are not encrypted.
     if (format.unicode()) {
         bytes::put16(page, kJet4SortOrderOffset, quint16(format.textSortOrder));
