@@ -82,9 +82,11 @@ void execute(const QString& path, const char* sql)
     sqlite3_open(path.toUtf8().constData(), &db);
     char* error = nullptr;
     const int rc = sqlite3_exec(db, sql, nullptr, nullptr, &error);
+    const std::string message = error ? error : "";
+    sqlite3_free(error);
     sqlite3_close(db);
     if (rc != SQLITE_OK)
-        throw std::runtime_error(error ? error : "sqlite failed");
+        throw std::runtime_error("sqlite failed: " + message);
 }
 
 } // namespace
