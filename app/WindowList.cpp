@@ -70,14 +70,16 @@ void WindowList::refresh()
         const int i = int(m_entries.size());
         auto* entry = new QAction(&m_menu);
         entry->setObjectName(QStringLiteral("WindowListItem%1").arg(i + 1));
-        entry->setCheckable(true);
         connect(entry, &QAction::triggered, this, guardedSlot([this, i] { choose(i); }));
         m_menu.addAction(entry);
         m_entries << entry;
     }
     QMdiSubWindow* current = m_area.currentSubWindow();
-    for (int i = 0; i < m_entries.size(); ++i)
+    // Only the current window's entry carries a mark; the others show none, not an empty box.
+    for (int i = 0; i < m_entries.size(); ++i) {
+        m_entries[i]->setCheckable(m_windows[i] == current);
         m_entries[i]->setChecked(m_windows[i] == current);
+    }
     m_separator->setVisible(!m_entries.isEmpty());
     retitle();
 }
