@@ -98,9 +98,11 @@ void WindowList::choose(int i)
 
 void WindowList::watch(QMdiSubWindow* window)
 {
+    // The area may be going too (the frame's end): the list looks again once the event loop
+    // is back, which it never is for a list gone with its frame.
     connect(window, &QObject::destroyed, this, [this, window] {
         m_gone << window;
-        guarded([this] { refresh(); });
+        QMetaObject::invokeMethod(this, guardedSlot([this] { refresh(); }), Qt::QueuedConnection);
     });
     connect(window, &QWidget::windowTitleChanged, this, guardedSlot([this] { retitle(); }));
     if (WindowPlace* place = WindowPlace::of(window->widget()))

@@ -224,7 +224,7 @@ void TestCommands::windowMenuFollowsChildWindows()
     children[1]->close();
     QTRY_COMPARE(enabled(), 0);
     // The commands and the hidden separator of a list of no windows.
-    QCOMPARE(form.findChild<QMenu*>(QStringLiteral("Window1"))->actions().size(), 6);
+    QTRY_COMPARE(form.findChild<QMenu*>(QStringLiteral("Window1"))->actions().size(), 6);
 }
 
 void TestCommands::tilingAndArranging()

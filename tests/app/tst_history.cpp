@@ -330,7 +330,7 @@ void TestHistory::windowMenuListsTheWindows()
     QCOMPARE(checkedListEntry(), texts[9]);
 
     MainForm->destroyChildWindows();
-    QVERIFY(windowListTexts().isEmpty());
+    QTRY_VERIFY(windowListTexts().isEmpty());
     QVERIFY(!part<QAction>(*MainForm, "WindowListDivider")->isVisible());
 }
 
