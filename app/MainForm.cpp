@@ -3,11 +3,13 @@
 #include "app/AboutBox.h"
 #include "app/DialogFrame.h"
 #include "app/Hint.h"
+#include "app/HistoryActions.h"
 #include "app/ShortcutGuard.h"
 #include "app/SponsorBanner.h"
 #include "app/ToolPictures.h"
 #include "app/WheelTranslator.h"
 #include "app/WindowArrangement.h"
+#include "app/WindowList.h"
 #include "browse/HandlerGuard.h"
 
 #include <QAction>
@@ -98,6 +100,10 @@ void TMainForm::buildPanel()
     // Absolute place, so a resize of the frame never moves it.
     m_banner = new SponsorBanner(m_panel);
     m_banner->move(448, 2);
+
+    m_history = new HistoryActions(*this, *m_clientArea, *this);
+    m_history->buildButtons(m_panel)->move(830, 7);
+    m_commandKeys << m_history->keys();
 }
 
 QAction* TMainForm::addMenuItem(QMenu* menu, const char* name, const char* caption, const char* hint,
@@ -213,6 +219,7 @@ void TMainForm::buildMenus()
                     &TMainForm::WindowMinimizeAll1Execute),
         addMenuItem(window, "WindowArrangeItem", "&Arrange", nullptr, &TMainForm::WindowArrange1Execute),
     };
+    new WindowList(*window, *m_clientArea, this);
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help1"));

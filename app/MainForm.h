@@ -11,6 +11,7 @@
 #include <functional>
 
 class QAction;
+class HistoryActions;
 class QFrame;
 class QMdiArea;
 class QMdiSubWindow;
@@ -85,6 +86,7 @@ private:
     QList<QKeySequence> m_commandKeys;
     WheelTranslator* m_wheel = nullptr;
     ShortcutGuard* m_guard = nullptr;
+    HistoryActions* m_history = nullptr;
     int m_childCount = 0;
 };
 

@@ -56,6 +56,11 @@ void EditGrid::dropUnchangedNewRow()
 
 void EditGrid::keyPressEvent(QKeyEvent* event)
 {
+    // An edit grid works on cells: its copy key copies the current cell, as item views do.
+    if (event->matches(QKeySequence::Copy)) {
+        QTableView::keyPressEvent(event);
+        return;
+    }
     Dataset* d = dataset();
     const bool editingCell = state() == QAbstractItemView::EditingState;
     if (d && d->isOpen() && !editingCell) {
