@@ -2,6 +2,7 @@
 
 #include "app/AboutBox.h"
 #include "app/DialogFrame.h"
+#include "app/GlobalSearch.h"
 #include "app/Hint.h"
 #include "app/ShortcutGuard.h"
 #include "app/SponsorBanner.h"
@@ -9,6 +10,7 @@
 #include "app/WheelTranslator.h"
 #include "app/WindowArrangement.h"
 #include "browse/HandlerGuard.h"
+#include "data/DBModule.h"
 
 #include <QAction>
 #include <QApplication>
@@ -65,6 +67,7 @@ TMainForm::TMainForm(WindowFactory factory) : m_factory(std::move(factory))
     buildPanel();
     buildMenus();
     buildChildWindowKeys();
+    m_commandKeys << m_search->addShortcutTo(*this)->shortcuts();
     updateWindowActions();
 
     m_wheel = new WheelTranslator(this);
@@ -98,6 +101,9 @@ void TMainForm::buildPanel()
     // Absolute place, so a resize of the frame never moves it.
     m_banner = new SponsorBanner(m_panel);
     m_banner->move(448, 2);
+
+    m_search = new GlobalSearch(*this, [] { return DBModule ? &DBModule->ADOConnection1 : nullptr; }, m_panel);
+    m_search->placeRightOf(*m_banner);
 }
 
 QAction* TMainForm::addMenuItem(QMenu* menu, const char* name, const char* caption, const char* hint,

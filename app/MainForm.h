@@ -10,6 +10,7 @@
 
 #include <functional>
 
+class GlobalSearch;
 class QAction;
 class QFrame;
 class QMdiArea;
@@ -79,6 +80,7 @@ private:
     QFrame* m_panel = nullptr;
     QWidget* m_toolBar = nullptr;
     SponsorBanner* m_banner = nullptr;
+    GlobalSearch* m_search = nullptr;
     QMdiArea* m_clientArea = nullptr;
     QList<QAction*> m_windowActions;
     QList<QAction*> m_childWindowActions;
