@@ -165,8 +165,12 @@ std::vector<SearchGroup> SearchIndex::find(const QString& text, int perKind, int
         return {};
 
     // The words each typed word begins lie side by side; the fewest of them drive the search.
-    const Word* driverBegin = nullptr;
-    const Word* driverEnd = nullptr;
+    struct Range {
+        const Word* begin;
+        const Word* end;
+    };
+    std::vector<Range> ranges;
+    size_t driver = 0;
     for (std::string_view t : typed) {
         const Word* begin = std::lower_bound(m_words.data(), m_words.data() + m_words.size(), t,
                                              [this](const Word& w, std::string_view s) { return wordText(w) < s; });
@@ -174,29 +178,66 @@ std::vector<SearchGroup> SearchIndex::find(const QString& text, int perKind, int
                                                [this, t](const Word& w) { return startsWith(wordText(w), t); });
         if (begin == end)
             return {};
-        if (!driverBegin || end - begin < driverEnd - driverBegin) {
-            driverBegin = begin;
-            driverEnd = end;
-        }
+        ranges.push_back({begin, end});
+        if (end - begin < ranges[driver].end - ranges[driver].begin)
+            driver = ranges.size() - 1;
     }
 
     // Per thing: 0 not seen yet, 255 seen and not matching, else 1 + 2 * rank + byOther.
     std::vector<uint8_t> seen(m_entries.size(), 0);
     std::vector<uint32_t> touched;
-    const bool oneWord = typed.size() == 1;
-    for (const Word* w = driverBegin; w != driverEnd; ++w) {
-        uint8_t& mark = seen[w->entry];
-        if (oneWord) {
+    if (typed.size() == 1) {
+        for (const Word* w = ranges[0].begin; w != ranges[0].end; ++w) {
             // The word alone tells the rank: the first word begins the name, an equal one is whole.
             const int rank = w->first                           ? SearchHit::Begins
                              : w->length == typed.front().size() ? SearchHit::WholeWords
                                                                  : SearchHit::WordStarts;
             const uint8_t code = uint8_t(1 + 2 * rank + w->other);
+            uint8_t& mark = seen[w->entry];
             if (mark == 0)
                 touched.push_back(w->entry);
             if (mark == 0 || code < mark)
                 mark = code;
-        } else if (mark == 0) {
+        }
+    } else if (typed.size() <= kMaskedWords) {
+        // Each typed word marks the things whose name (low half) or other name (high half) has
+        // a word it begins (low byte) or equals (high byte); a thing all words marked matches.
+        std::vector<uint32_t> masks(m_entries.size(), 0);
+        for (size_t i = 0; i < ranges.size(); ++i)
+            for (const Word* w = ranges[i].begin; w != ranges[i].end; ++w) {
+                const uint32_t bit = 1u << (i + (w->other ? 16 : 0));
+                masks[w->entry] |= w->length == typed[i].size() ? bit | bit << 8 : bit;
+            }
+        const uint32_t all = (1u << typed.size()) - 1;
+        for (const Word* w = ranges[driver].begin; w != ranges[driver].end; ++w) {
+            uint8_t& mark = seen[w->entry];
+            if (mark != 0)
+                continue;
+            const Entry& e = m_entries[w->entry];
+            int best = -1;
+            bool byOther = false;
+            for (int side = 0; side < 2; ++side) {
+                const uint32_t m = masks[w->entry] >> (16 * side);
+                if ((m & all) != all)
+                    continue;
+                const std::string_view name = m_pool.view(side ? e.foldedOther : e.folded);
+                const int rank = startsWith(name, joined)       ? SearchHit::Begins
+                                 : ((m >> 8) & all) == all ? SearchHit::WholeWords
+                                                           : SearchHit::WordStarts;
+                if (best < 0 || rank < best) {
+                    best = rank;
+                    byOther = side == 1;
+                }
+            }
+            mark = best < 0 ? 255 : uint8_t(1 + 2 * best + byOther);
+            if (best >= 0)
+                touched.push_back(w->entry);
+        }
+    } else {
+        for (const Word* w = ranges[driver].begin; w != ranges[driver].end; ++w) {
+            uint8_t& mark = seen[w->entry];
+            if (mark != 0)
+                continue;
             bool byOther = false;
             const int rank = rankOf(m_entries[w->entry], typed, joined, byOther);
             mark = rank < 0 ? 255 : uint8_t(1 + 2 * rank + byOther);

@@ -69,6 +69,9 @@ public:
     size_t bytesUsed() const;
 
 private:
+    // Up to this many typed words are matched by marking; more are checked name by name.
+    static constexpr size_t kMaskedWords = 8;
+
     struct Entry {
         uint32_t name, otherName, folded, foldedOther, detail, icon, key;
         uint8_t kind;

@@ -123,6 +123,28 @@ TEST(SearchIndex, RanksBeginningThenWholeWordsThenTheRestAndBreaksTiesByKindName
     EXPECT_EQ(names(two, "bear"), QStringList({"Bearded Frostling", "Frost Bear Cub"}));
 }
 
+TEST(SearchIndex, RanksLongTextsAlike)
+{
+    // Past eight typed words the index checks each name in turn; the ranks are the same.
+    const SearchIndex index({item(0, "one two three four five six seven eight nine ten", {"1"}),
+                             item(0, "ten nine eight seven six five four three two one", {"2"}),
+                             item(0, "onefold twofold threefold fourfold fivefold sixfold sevenfold eightfold ninefold", {"3"}),
+                             item(0, "one two three four five six seven eight", {"4"}, "eight seven six five four three two one")});
+    EXPECT_EQ(names(index, "one two three four five six seven eight nine"),
+              QStringList({"one two three four five six seven eight nine ten", "ten nine eight seven six five four three two one",
+                           "onefold twofold threefold fourfold fivefold sixfold sevenfold eightfold ninefold"}));
+    EXPECT_EQ(names(index, "one two three four five six seven eight"),
+              QStringList({"one two three four five six seven eight", "one two three four five six seven eight nine ten",
+                           "ten nine eight seven six five four three two one",
+                           "onefold twofold threefold fourfold fivefold sixfold sevenfold eightfold ninefold"}));
+    EXPECT_TRUE(names(index, "one two three four five six seven eight nine eleven").isEmpty());
+    const std::vector<SearchGroup> other = index.find(QStringLiteral("eight seven six five four three two one"), 10);
+    ASSERT_EQ(other[0].hits.size(), 4u);
+    EXPECT_EQ(index.name(other[0].hits[0].entry), QStringLiteral("one two three four five six seven eight"));
+    EXPECT_TRUE(other[0].hits[0].byOtherName) << "its other name begins with the text";
+    EXPECT_EQ(other[0].hits[0].rank, SearchHit::Begins);
+}
+
 TEST(SearchIndex, FindsAThingByItsOtherNameAndSaysSo)
 {
     const SearchIndex index({item(6, "Ice Bear", {"1"}, "frost_bear_01", "Lv 20"), item(6, "Frost Giant", {"2"}, "giant_a"),
