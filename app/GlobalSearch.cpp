@@ -87,8 +87,10 @@ GlobalSearch::GlobalSearch(NavigationHost& host, ConnectionSource connection, QW
     connect(list, &QListView::clicked, this, guardedSlot([this](const QModelIndex& i) { openRow(i.row()); }));
     connect(list, &QListView::entered, this, guardedSlot([this](const QModelIndex& i) {
                 const int type = m_model->type(i.row());
+                // The row under the pointer becomes the choice; it is in view already, and
+                // scrolling to it would move another row under the pointer.
                 if (type == SearchResultsModel::Hit || type == SearchResultsModel::More)
-                    setCurrentRow(i.row());
+                    m_popup->list()->setCurrentIndex(i);
             }));
     for (QObject* o : {static_cast<QObject*>(m_field), static_cast<QObject*>(m_popup),
                        static_cast<QObject*>(m_popup->input()), static_cast<QObject*>(list)})

@@ -37,6 +37,8 @@ SearchPopup::SearchPopup(QAbstractItemModel& model, QWidget* parent) : QFrame(pa
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     m_list->setMouseTracking(true);
+    // The search scrolls to a choice made by key; one under the pointer stays where it is.
+    m_list->setAutoScroll(false);
     // The keyboard stays with the input line; the list only shows where the choice is.
     m_list->setFocusPolicy(Qt::NoFocus);
     column->addWidget(m_list, 1);
