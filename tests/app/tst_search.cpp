@@ -19,6 +19,7 @@
 
 #include <QLineEdit>
 #include <QListView>
+#include <QScrollBar>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
@@ -48,6 +49,7 @@ private slots:
     void aClickOpensAndEscapeCloses();
     void moreShowsAKindWhole();
     void aWriteMakesTheSearchReadAgain();
+    void thePointerChoosesAndKeysScrollUnderIt();
     void theFieldKeepsOutOfTheWay();
     void aNarrowFrameFoldsTheFieldIntoAButton();
 
@@ -323,6 +325,32 @@ void TestSearch::aWriteMakesTheSearchReadAgain()
     QCOMPARE(rows(), QStringList({"Accesories", "  Ring of Ebb"}));
     type(field(), QStringLiteral("tides"));
     QCOMPARE(rows(), QStringList({QStringLiteral("  No matches for \u201ctides\u201d")}));
+}
+
+void TestSearch::thePointerChoosesAndKeysScrollUnderIt()
+{
+    field()->setFocus();
+    type(field(), QStringLiteral("o"));
+    QTRY_VERIFY(ready());
+    // Every kind of "o" whole: more rows than the drop-down shows at once.
+    for (int row = 0; row < model()->rowCount(); ++row)
+        if (model()->type(row) == SearchResultsModel::More) {
+            while (list()->currentIndex().row() != row)
+                QTest::keyClick(field(), Qt::Key_Down);
+            QTest::keyClick(field(), Qt::Key_Return);
+        }
+    QVERIFY(list()->verticalScrollBar()->maximum() > 0);
+    const int hovered = list()->indexAt(QPoint(10, list()->viewport()->height() - 3)).row();
+    QTest::mouseMove(list()->viewport(), QPoint(10, list()->viewport()->height() - 3));
+    QTRY_COMPARE(list()->currentIndex().row(), hovered);
+    // Keys scroll the list under the resting pointer; the choice follows the keys.
+    for (int row = hovered; model()->nextChoice(row, 1) != row;) {
+        row = model()->nextChoice(row, 1);
+        QTest::keyClick(field(), Qt::Key_Down);
+        QCOMPARE(list()->currentIndex().row(), row);
+    }
+    QCOMPARE(list()->verticalScrollBar()->value(), list()->verticalScrollBar()->maximum());
+    QTest::keyClick(field(), Qt::Key_Escape);
 }
 
 void TestSearch::theFieldKeepsOutOfTheWay()
