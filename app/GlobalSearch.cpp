@@ -232,8 +232,9 @@ void GlobalSearch::showPopup()
 {
     const bool withInput = activeEdit() == m_popup->input();
     m_popup->setFocusProxy(withInput ? nullptr : m_field);
-    m_popup->showUnder(withInput ? static_cast<QWidget&>(*this) : static_cast<QWidget&>(*m_field), kPopupWidth,
-                       withInput);
+    // Folded, the drop-down hangs from the panel's edge, clear of the banner beside the button.
+    QWidget& anchor = !withInput ? *m_field : parentWidget() ? *parentWidget() : *this;
+    m_popup->showUnder(anchor, withInput ? kPopupWidth : std::max(kPopupWidth, m_field->width()), withInput);
 }
 
 bool GlobalSearch::handleKey(QKeyEvent& key)

@@ -55,8 +55,11 @@ int SearchPopup::rowsHeight() const
 
 void SearchPopup::showUnder(QWidget& anchor, int width, bool withInput)
 {
+    // Keys go to the drop-down's focus widget while it is open: without its input line that
+    // must not be the line left from an earlier opening.
+    if (!withInput)
+        m_input->clearFocus();
     m_input->setVisible(withInput);
-    width = std::max(width, anchor.width());
     const int inputHeight = withInput ? m_input->sizeHint().height() + layout()->spacing() : 0;
     int height = std::min(rowsHeight(), kMaxHeight) + inputHeight + 2 * frameWidth() + 2;
 

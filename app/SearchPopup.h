@@ -20,8 +20,8 @@ public:
     QLineEdit* input() const { return m_input; }
 
     /// Opens (or moves) the drop-down under the anchor, its right edge under the anchor's right
-    /// edge, at least `width` wide, as high as its rows need within the screen; with the input
-    /// line when withInput.
+    /// edge, `width` wide, as high as its rows need within the screen; with the input line when
+    /// withInput.
     void showUnder(QWidget& anchor, int width, bool withInput);
 
 signals:

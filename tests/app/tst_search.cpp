@@ -75,6 +75,14 @@ private:
         }
         return out;
     }
+    // Where the windowing system's keys go: to the open drop-down's focus widget (or to the
+    // drop-down itself), else to the focus widget.
+    QWidget* keyReceiver() const
+    {
+        if (QWidget* open = QApplication::activePopupWidget())
+            return open->focusWidget() ? open->focusWidget() : open;
+        return QApplication::focusWidget();
+    }
     bool ready() const { return model()->type(0) != SearchResultsModel::News || !rows().first().contains(QStringLiteral("Searching")); }
     QWidget* activeForm() const
     {
@@ -146,6 +154,8 @@ void TestSearch::shortcutFocusesTheField()
     // The window's own box kept nothing of the key.
     QCOMPARE(find->text(), QString());
     QTRY_VERIFY(popup()->isVisible());
+    QTest::keyClicks(field(), QStringLiteral("valor"));
+    QCOMPARE(field()->text(), QStringLiteral("valor"));
     QTest::keyClick(field(), Qt::Key_Escape);
     QVERIFY(!popup()->isVisible());
 
@@ -398,6 +408,18 @@ void TestSearch::aNarrowFrameFoldsTheFieldIntoAButton()
     QTRY_VERIFY(popup()->isVisible());
     QCOMPARE(input->text(), QStringLiteral("regalia"));
     QTest::keyClick(input, Qt::Key_Escape);
+    QVERIFY(!popup()->isVisible());
+
+    // Wide again: keys reach the field, wherever the open drop-down sends them.
+    MainForm->resize(1400, 800);
+    QTRY_VERIFY(!search()->folded());
+    QTest::keyClick(MainForm, Qt::Key_K, Qt::ControlModifier);
+    QTRY_VERIFY(popup()->isVisible());
+    QVERIFY(!input->isVisible());
+    QTest::keyClicks(keyReceiver(), QStringLiteral("caravan"));
+    QCOMPARE(field()->text(), QStringLiteral("caravan"));
+    QCOMPARE(rows(), QStringList({"Quests", "  The Lost Caravan"}));
+    QTest::keyClick(keyReceiver(), Qt::Key_Escape);
     QVERIFY(!popup()->isVisible());
 }
 
