@@ -69,20 +69,31 @@ GlobalSearch::GlobalSearch(NavigationHost& host, ConnectionSource connection, QW
     m_button->hide();
 
     m_model = new SearchResultsModel(this);
-    m_popup = new SearchPopup(*m_model, this);
-    m_popup->input()->setFont(f);
-    m_popup->input()->setPlaceholderText(hint);
     m_loader = new SearchIndexLoader(searchLists(), this);
 
     connect(m_field, &QLineEdit::textEdited, this, guardedSlot([this](const QString& t) { edited(t); }));
-    connect(m_popup->input(), &QLineEdit::textEdited, this, guardedSlot([this](const QString& t) { edited(t); }));
-    // The input line of the drop-down goes with it.
-    connect(m_popup, &SearchPopup::closed, this, [this] { m_inputInPopup = false; });
     connect(m_button, &QToolButton::clicked, this, guardedSlot([this] { activate(); }));
     connect(m_loader, &SearchIndexLoader::finished, this, guardedSlot([this] {
-                if (m_popup->isVisible())
+                if (popupOpen())
                     refresh();
             }));
+    m_field->installEventFilter(this);
+}
+
+GlobalSearch::~GlobalSearch() = default;
+
+SearchPopup& GlobalSearch::popup()
+{
+    if (m_popup)
+        return *m_popup;
+    // Made on first use: start-up needs none of it.
+    m_popup = new SearchPopup(*m_model, this);
+    QLineEdit* input = m_popup->input();
+    input->setFont(m_field->font());
+    input->setPlaceholderText(m_field->placeholderText());
+    connect(input, &QLineEdit::textEdited, this, guardedSlot([this](const QString& t) { edited(t); }));
+    // The input line of the drop-down goes with it.
+    connect(m_popup, &SearchPopup::closed, this, [this] { m_inputInPopup = false; });
     QListView* list = m_popup->list();
     connect(list, &QListView::clicked, this, guardedSlot([this](const QModelIndex& i) { openRow(i.row()); }));
     connect(list, &QListView::entered, this, guardedSlot([this](const QModelIndex& i) {
@@ -92,12 +103,18 @@ GlobalSearch::GlobalSearch(NavigationHost& host, ConnectionSource connection, QW
                 if (type == SearchResultsModel::Hit || type == SearchResultsModel::More)
                     m_popup->list()->setCurrentIndex(i);
             }));
-    for (QObject* o : {static_cast<QObject*>(m_field), static_cast<QObject*>(m_popup),
-                       static_cast<QObject*>(m_popup->input()), static_cast<QObject*>(list)})
+    for (QObject* o : {static_cast<QObject*>(m_popup), static_cast<QObject*>(input), static_cast<QObject*>(list)})
         o->installEventFilter(this);
+    return *m_popup;
 }
 
-GlobalSearch::~GlobalSearch() = default;
+bool GlobalSearch::popupOpen() const { return m_popup && m_popup->isVisible(); }
+
+void GlobalSearch::closePopup()
+{
+    if (m_popup)
+        m_popup->hide();
+}
 
 QList<QKeySequence> GlobalSearch::keys()
 {
@@ -172,14 +189,15 @@ void GlobalSearch::activate()
 {
     prepare();
     if (folded()) {
+        QLineEdit* input = popup().input();
         m_inputInPopup = true;
-        m_popup->input()->setText(m_field->text());
-        m_popup->input()->selectAll();
+        input->setText(m_field->text());
+        input->selectAll();
         refresh();
-        m_popup->input()->setFocus(Qt::ShortcutFocusReason);
+        input->setFocus(Qt::ShortcutFocusReason);
         return;
     }
-    m_popup->hide();
+    closePopup();
     m_inputInPopup = false;
     m_field->setFocus(Qt::ShortcutFocusReason);
     m_field->selectAll();
@@ -199,10 +217,9 @@ void GlobalSearch::edited(const QString& text)
 void GlobalSearch::refresh()
 {
     const QString text = activeEdit()->text();
-    const bool withInput = activeEdit() == m_popup->input();
     if (text.trimmed().isEmpty()) {
-        if (!withInput) {
-            m_popup->hide();
+        if (!m_inputInPopup) {
+            closePopup();
             return;
         }
         m_model->showNews(kHint);
@@ -230,16 +247,16 @@ void GlobalSearch::refresh()
 
 void GlobalSearch::showPopup()
 {
-    const bool withInput = activeEdit() == m_popup->input();
-    m_popup->setFocusProxy(withInput ? nullptr : m_field);
+    const bool withInput = m_inputInPopup;
+    popup().setFocusProxy(withInput ? nullptr : m_field);
     // Folded, the drop-down hangs from the panel's edge, clear of the banner beside the button.
     QWidget& anchor = !withInput ? *m_field : parentWidget() ? *parentWidget() : *this;
-    m_popup->showUnder(anchor, withInput ? kPopupWidth : std::max(kPopupWidth, m_field->width()), withInput);
+    popup().showUnder(anchor, withInput ? kPopupWidth : std::max(kPopupWidth, m_field->width()), withInput);
 }
 
 bool GlobalSearch::handleKey(QKeyEvent& key)
 {
-    const bool open = m_popup->isVisible();
+    const bool open = popupOpen();
     const QKeySequence pressed(key.keyCombination());
     if (keys().contains(pressed)) {
         activate();
@@ -275,7 +292,7 @@ bool GlobalSearch::handleKey(QKeyEvent& key)
     case Qt::Key_Escape:
         if (!open)
             return false;
-        m_popup->hide();
+        closePopup();
         return true;
     default:
         return false;
@@ -284,13 +301,13 @@ bool GlobalSearch::handleKey(QKeyEvent& key)
 
 void GlobalSearch::moveChoice(int step)
 {
-    const int row = m_popup->list()->currentIndex().row();
+    const int row = popup().list()->currentIndex().row();
     setCurrentRow(row < 0 ? m_model->nextChoice(-1, 1) : m_model->nextChoice(row, step));
 }
 
 void GlobalSearch::setCurrentRow(int row)
 {
-    QListView* list = m_popup->list();
+    QListView* list = popup().list();
     if (row < 0) {
         list->setCurrentIndex(QModelIndex());
         return;
@@ -315,7 +332,7 @@ void GlobalSearch::openRow(int row)
     case SearchResultsModel::Hit: {
         const WindowKind kind = m_model->kind(row);
         const PlaceKey key = m_model->key(row);
-        m_popup->hide();
+        closePopup();
         openPlace(m_host, kind, key);
         break;
     }
@@ -341,7 +358,7 @@ bool GlobalSearch::eventFilter(QObject* watched, QEvent* event)
     if (handled)
         return true;
     // Keys the drop-down took while the field has the keyboard are the field's typing.
-    if (watched == m_popup || watched == m_popup->list()) {
+    if (m_popup && (watched == m_popup || watched == m_popup->list())) {
         static_cast<QObject*>(activeEdit())->event(event);
         return true;
     }

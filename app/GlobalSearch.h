@@ -57,6 +57,9 @@ protected:
 
 private:
     void place();
+    SearchPopup& popup();
+    bool popupOpen() const;
+    void closePopup();
     QLineEdit* activeEdit() const;
     void edited(const QString& text);
     void refresh();
@@ -71,7 +74,7 @@ private:
     QLineEdit* m_field;
     QToolButton* m_button;
     SearchResultsModel* m_model;
-    SearchPopup* m_popup;
+    SearchPopup* m_popup = nullptr;
     SearchIndexLoader* m_loader;
     QPointer<QWidget> m_neighbour;
     int m_wholeKind = -1; // the kind whose "more" row was opened

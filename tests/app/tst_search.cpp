@@ -116,7 +116,9 @@ void TestSearch::initTestCase()
 
 void TestSearch::init()
 {
-    popup()->hide();
+    // The drop-down is made on first use.
+    if (QWidget* open = popup())
+        open->hide();
     for (QMdiSubWindow* child : MainForm->clientArea()->subWindowList())
         delete child;
     if (MainForm->width() != 1400)
