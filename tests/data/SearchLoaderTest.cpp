@@ -55,6 +55,20 @@ SearchList skillsList()
     return l;
 }
 
+// Two thousand more sets, and a list of every pair of them: four million rows, far more than
+// a read lets through once it is stopped.
+const QString kManySets = QStringLiteral(R"SQL(
+WITH RECURSIVE n(i) AS (SELECT 1000 UNION ALL SELECT i + 1 FROM n WHERE i < 3000)
+INSERT INTO sets (id, name, bonus, type) SELECT i, 'Set ' || i, '', 'Heavy' FROM n;)SQL");
+
+SearchList crossJoinedSets()
+{
+    SearchList huge = setsList();
+    huge.table.clear();
+    huge.statement = QStringLiteral("SELECT a.id, a.name FROM sets AS a, sets AS b");
+    return huge;
+}
+
 const SearchItem* byName(const std::vector<SearchItem>& items, const QString& name)
 {
     for (const SearchItem& i : items)
@@ -140,13 +154,8 @@ TEST(SearchSource, NamesWhatItCannotRead)
 
 TEST(SearchSource, AStopCutsALongReadShort)
 {
-    TestDb db(standardRows() + QStringLiteral(R"SQL(
-WITH RECURSIVE n(i) AS (SELECT 1000 UNION ALL SELECT i + 1 FROM n WHERE i < 3000)
-INSERT INTO sets (id, name, bonus, type) SELECT i, 'Set ' || i, '', 'Heavy' FROM n;)SQL"));
-    // Four million rows read through a cross join: far more than a stop lets through.
-    SearchList huge = setsList();
-    huge.table.clear();
-    huge.statement = QStringLiteral("SELECT a.id, a.name FROM sets AS a, sets AS b");
+    TestDb db(standardRows() + kManySets);
+    const SearchList huge = crossJoinedSets();
     SearchReadStop stop;
     std::vector<SearchItem> items;
     std::thread reader([&] { items = readSearchItems(db.path(), {huge, setsList()}, &stop); });
@@ -214,14 +223,10 @@ TEST(SearchIndexLoader, AFailedReadIsToldAndNotRepeated)
 
 TEST(SearchIndexLoader, EndsCleanlyInTheMiddleOfARead)
 {
-    TestDb db(standardRows() + QStringLiteral(R"SQL(
-WITH RECURSIVE n(i) AS (SELECT 1000 UNION ALL SELECT i + 1 FROM n WHERE i < 3000)
-INSERT INTO sets (id, name, bonus, type) SELECT i, 'Set ' || i, '', 'Heavy' FROM n;)SQL"));
+    TestDb db(standardRows() + kManySets);
     Connection connection;
     db.point(connection);
-    SearchList huge = setsList();
-    huge.table.clear();
-    huge.statement = QStringLiteral("SELECT a.id, a.name FROM sets AS a, sets AS b");
+    const SearchList huge = crossJoinedSets();
     for (int wait : {0, 50}) {
         auto loader = std::make_unique<SearchIndexLoader>(QVector<SearchList>{huge});
         loader->load(connection);
