@@ -93,7 +93,7 @@ SearchPopup& GlobalSearch::popup()
     input->setPlaceholderText(m_field->placeholderText());
     connect(input, &QLineEdit::textEdited, this, guardedSlot([this](const QString& t) { edited(t); }));
     // The input line of the drop-down goes with it.
-    connect(m_popup, &SearchPopup::closed, this, [this] { m_inputInPopup = false; });
+    connect(m_popup, &SearchPopup::closed, this, guardedSlot([this] { m_inputInPopup = false; }));
     QListView* list = m_popup->list();
     connect(list, &QListView::clicked, this, guardedSlot([this](const QModelIndex& i) { openRow(i.row()); }));
     connect(list, &QListView::entered, this, guardedSlot([this](const QModelIndex& i) {

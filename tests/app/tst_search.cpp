@@ -38,7 +38,7 @@ class TestSearch : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void cleanupTestCase() { stopTavrin(); }
+    void cleanupTestCase();
     void init();
 
     void typingBeforeTheIndexIsReadySaysSo();
@@ -112,6 +112,17 @@ void TestSearch::initTestCase()
     MainForm->resize(1400, 800);
     MainForm->show();
     QVERIFY(QTest::qWaitForWindowActive(MainForm));
+}
+
+void TestSearch::cleanupTestCase()
+{
+    // The program ends while the index is being read again: the read stops and its thread ends.
+    auto* loader = MainForm->findChild<SearchIndexLoader*>();
+    DBModule->ADOConnection1.noteWrite();
+    search()->prepare();
+    QVERIFY(loader->loading());
+    stopTavrin();
+    QVERIFY(!MainForm);
 }
 
 void TestSearch::init()
