@@ -64,8 +64,10 @@ QVector<QStringList> classPaths(const QVector<ClassNode>& races, const QVector<C
         for (const ClassNode& node : nodes) {
             if (node.parents.isEmpty() || node.parents.compare(parent.name, Qt::CaseInsensitive) != 0)
                 continue;
-            paths.append(path + QStringList{node.id});
-            walk(node, paths.last());
+            // A copy: the list of paths grows below, which moves its elements.
+            const QStringList here = path + QStringList{node.id};
+            paths.append(here);
+            walk(node, here);
         }
     };
     for (const ClassNode& race : races)
