@@ -2,8 +2,10 @@
 
 #include "app/AboutBox.h"
 #include "app/DialogFrame.h"
+#include "app/GlobalSearch.h"
 #include "app/Hint.h"
 #include "app/HistoryActions.h"
+#include "app/PanelTail.h"
 #include "app/ShortcutGuard.h"
 #include "app/SponsorBanner.h"
 #include "app/ToolPictures.h"
@@ -11,6 +13,7 @@
 #include "app/WindowArrangement.h"
 #include "app/WindowList.h"
 #include "browse/HandlerGuard.h"
+#include "data/DBModule.h"
 
 #include <QAction>
 #include <QApplication>
@@ -67,6 +70,7 @@ TMainForm::TMainForm(WindowFactory factory) : m_factory(std::move(factory))
     buildPanel();
     buildMenus();
     buildChildWindowKeys();
+    m_commandKeys << m_search->addShortcutTo(*this)->shortcuts();
     updateWindowActions();
 
     m_wheel = new WheelTranslator(this);
@@ -102,8 +106,10 @@ void TMainForm::buildPanel()
     m_banner->move(448, 2);
 
     m_history = new HistoryActions(*this, *m_clientArea, *this);
-    m_history->buildButtons(m_panel)->move(830, 7);
+    QWidget* historyButtons = m_history->buildButtons(m_panel);
     m_commandKeys << m_history->keys();
+    m_search = new GlobalSearch(*this, [] { return DBModule ? &DBModule->ADOConnection1 : nullptr; }, m_panel);
+    new PanelTail(*m_panel, *m_banner, *historyButtons, *m_search);
 }
 
 QAction* TMainForm::addMenuItem(QMenu* menu, const char* name, const char* caption, const char* hint,

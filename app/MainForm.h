@@ -10,6 +10,7 @@
 
 #include <functional>
 
+class GlobalSearch;
 class QAction;
 class HistoryActions;
 class QFrame;
@@ -80,6 +81,7 @@ private:
     QFrame* m_panel = nullptr;
     QWidget* m_toolBar = nullptr;
     SponsorBanner* m_banner = nullptr;
+    GlobalSearch* m_search = nullptr;
     QMdiArea* m_clientArea = nullptr;
     QList<QAction*> m_windowActions;
     QList<QAction*> m_childWindowActions;
