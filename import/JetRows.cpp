@@ -70,8 +70,14 @@ void JetRows::damaged(const QString& what) const
 
 bool JetRows::next(QVector<Value>& row)
 {
-    if (!mdb_fetch_row(m_def))
+    if (!mdb_fetch_row(m_def)) {
+        // The table's definition counts its rows: fewer found means pages are lost (a file
+        // cut short at a page boundary reads as a shorter table otherwise).
+        if (m_row < qint64(m_def->num_rows))
+            throw DbError(jetDamaged(m_path, QStringLiteral("table %1 ends after %2 of its %3 rows")
+                                                 .arg(m_table).arg(m_row).arg(m_def->num_rows)));
         return false;
+    }
     MdbHandle* mdb = m_def->entry->mdb;
     const int pageSize = int(mdb->fmt->pg_size);
     int start = 0;

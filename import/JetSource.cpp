@@ -6,6 +6,8 @@
 
 #include <QFile>
 
+#include <cstring>
+
 #include <mdbtools.h>
 
 namespace {
@@ -43,6 +45,25 @@ SourceColumn describe(const MdbColumn* col)
     return c;
 }
 
+// The catalog's definition is always the third page (mdbtools.h's MDB_CATALOG_PG is another).
+constexpr unsigned long kCatalogPage = 2;
+
+// The rows the catalog's own definition counts; -1 when it cannot be read.
+qint64 catalogRowCount(MdbHandle* mdb)
+{
+    MdbCatalogEntry catalog{};
+    catalog.mdb = mdb;
+    catalog.object_type = MDB_TABLE;
+    catalog.table_pg = kCatalogPage;
+    std::strcpy(catalog.object_name, "MSysObjects");
+    MdbTableDef* def = mdb_read_table(&catalog);
+    if (!def)
+        return -1;
+    const qint64 rows = def->num_rows;
+    mdb_free_tabledef(def);
+    return rows;
+}
+
 } // namespace
 
 QString jetDamaged(const QString& path, const QString& what)
@@ -78,8 +99,13 @@ JetSource::JetSource(const QString& path) : m_path(path)
     if (!m_mdb)
         throw DbError(jetDamaged(path, QStringLiteral("the Jet reader cannot open it")));
     MdbHandle* mdb = handle(m_mdb);
-    if (!mdb_read_catalog(mdb, MDB_TABLE))
+    if (!mdb_read_catalog(mdb, MDB_ANY))
         throw DbError(jetDamaged(path, QStringLiteral("its list of tables cannot be read")));
+    // The catalog is a table too: fewer objects than it counts means pages are lost.
+    const qint64 counted = catalogRowCount(mdb);
+    if (counted > qint64(mdb->num_catalog))
+        throw DbError(jetDamaged(path, QStringLiteral("its list of tables ends after %1 of its %2 objects")
+                                           .arg(mdb->num_catalog).arg(counted)));
     for (unsigned i = 0; i < mdb->num_catalog; ++i) {
         auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(mdb->catalog, i));
         if (entry->object_type != MDB_TABLE || !mdb_is_user_table(entry))
