@@ -6,6 +6,7 @@
 #include "browse/ToolRow.h"
 #include "browse/UiFont.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -60,6 +61,24 @@ GridPanel gridPanel(const QString& gridName, const QString& navigatorName, Datas
     out.grid->setDataset(dataset);
     layout->addWidget(out.grid, 1);
     return out;
+}
+
+QLabel* readOnlyNotice(const QString& why, QWidget* parent)
+{
+    auto* notice = new QLabel(QStringLiteral("<b>Read-only.</b> ") + why.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>")),
+                              parent);
+    notice->setObjectName(QStringLiteral("ReadOnlyNotice"));
+    notice->setTextFormat(Qt::RichText);
+    notice->setWordWrap(true);
+    notice->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    notice->setFont(uiFont(kSansSerif, 11));
+    notice->setContentsMargins(8, 6, 8, 6);
+    notice->setAutoFillBackground(true);
+    QPalette look = notice->palette();
+    look.setColor(QPalette::Window, QColor(255, 244, 196));
+    look.setColor(QPalette::WindowText, Qt::black);
+    notice->setPalette(look);
+    return notice;
 }
 
 QToolBar* idleNavigatorBar(const QString& barName, const QString& navigatorName, QWidget* parent)
