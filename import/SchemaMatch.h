@@ -23,8 +23,8 @@ struct TableMatch {
 
 struct ImportPlan {
     QVector<TableMatch> tables; ///< in schema order, only the tables found
-    /// What is missing, one item each: "table quests", "column monsters.aggro", or a column
-    /// whose values cannot be read, with why.
+    /// What is missing, one item each: "table quests", "column monsters.aggro", "columns of
+    /// monsters: hp, mp", or a column whose values cannot be read, with why.
     QStringList missing;
 };
 
@@ -32,5 +32,6 @@ struct ImportPlan {
 /// read, or when the source holds none of the game's tables.
 ImportPlan matchSchema(const GameSchema& schema, TableSource& source, const QString& sourceName);
 
-/// The message for what is missing, naming the file; empty when nothing is.
+/// The message for what is missing, naming the file, the missing tables on one line; empty when
+/// nothing is.
 QString missingMessage(const QString& sourceName, const QStringList& missing);
