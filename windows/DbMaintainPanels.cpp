@@ -65,8 +65,17 @@ GridPanel gridPanel(const QString& gridName, const QString& navigatorName, Datas
 
 QLabel* readOnlyNotice(const QString& why, QWidget* parent)
 {
-    auto* notice = new QLabel(QStringLiteral("<b>Read-only.</b> ") + why.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>")),
-                              parent);
+    // Indented lines of the reason are commands to type: set apart, in a fixed face.
+    QString html = QStringLiteral("<b>Read-only.</b> ");
+    const QStringList lines = why.split(QLatin1Char('\n'));
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString& line = lines[i];
+        if (line.startsWith(QLatin1String("    ")))
+            html += QStringLiteral("<br><code>&nbsp;&nbsp;&nbsp;&nbsp;%1</code><br>").arg(line.trimmed().toHtmlEscaped());
+        else
+            html += (i > 0 && !lines[i - 1].startsWith(QLatin1String("    ")) ? QStringLiteral(" ") : QString()) + line.toHtmlEscaped();
+    }
+    auto* notice = new QLabel(html, parent);
     notice->setObjectName(QStringLiteral("ReadOnlyNotice"));
     notice->setTextFormat(Qt::RichText);
     notice->setWordWrap(true);
