@@ -84,7 +84,7 @@ void CopyWriter::createTable(const SchemaTable& table, const QVector<int>& prese
     QStringList names;
     QStringList marks;
     for (int i = 0; i < present.size(); ++i) {
-        names << quotedName(table.columns[present[i]].name);
+        names << quotedName(table.columns()[present[i]].name);
         marks << QStringLiteral("?%1").arg(i + 1);
     }
     const QString sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")

@@ -34,26 +34,14 @@ QString textAt(sqlite3_stmt* stmt, int column)
     return text ? QString::fromUtf8(text) : QString();
 }
 
-QVector<SchemaColumn> readColumns(sqlite3* db, const QString& table)
+// The table's declaration as SQLite reads it; a copy needs every collation.
+TableShape readShape(sqlite3* db, const QString& table)
 {
-    QVector<SchemaColumn> columns;
-    Statement info = prepare(db, QStringLiteral("PRAGMA table_info(%1)").arg(quotedName(table)));
-    while (sqlite3_step(info.get()) == SQLITE_ROW) {
-        SchemaColumn c;
-        c.name = textAt(info.get(), 1);
-        c.declaredType = textAt(info.get(), 2);
-        c.notNull = sqlite3_column_int(info.get(), 3) != 0;
-        c.keyPosition = sqlite3_column_int(info.get(), 5);
-        const char* collation = nullptr;
-        int autoInc = 0;
-        if (sqlite3_table_column_metadata(db, nullptr, table.toUtf8().constData(), c.name.toUtf8().constData(), nullptr,
-                                          &collation, nullptr, nullptr, &autoInc) != SQLITE_OK)
-            throw DbError(QStringLiteral("The game schema cannot be read: %1").arg(QString::fromUtf8(sqlite3_errmsg(db))));
-        c.collation = QString::fromUtf8(collation ? collation : "BINARY");
-        c.autoIncrement = autoInc != 0;
-        columns << c;
-    }
-    return columns;
+    TableShape shape = TableShape::read(db, table);
+    for (const TableColumn& c : shape.columns())
+        if (c.collation.isEmpty())
+            throw DbError(QStringLiteral("The game schema cannot be read: SQLite tells no collation of %1.%2").arg(table, c.name));
+    return shape;
 }
 
 QVector<SchemaIndex> readIndexes(sqlite3* db, const QString& table)
@@ -84,16 +72,9 @@ QString quotedName(const QString& name)
     return QLatin1Char('"') + inner + QLatin1Char('"');
 }
 
-int SchemaTable::columnIndex(const QString& column) const
-{
-    for (int i = 0; i < columns.size(); ++i)
-        if (columns[i].name.compare(column, Qt::CaseInsensitive) == 0)
-            return i;
-    return -1;
-}
-
 QString SchemaTable::createStatement(const QVector<int>& present) const
 {
+    const QVector<TableColumn>& columns = shape.columns();
     QVector<int> key;
     for (int i = 0; i < columns.size(); ++i)
         if (columns[i].keyPosition > 0)
@@ -105,7 +86,7 @@ QString SchemaTable::createStatement(const QVector<int>& present) const
 
     QStringList parts;
     for (int i : present) {
-        const SchemaColumn& c = columns[i];
+        const TableColumn& c = columns[i];
         QString part = quotedName(c.name) + QLatin1Char(' ') + c.declaredType;
         if (c.collation.compare(QLatin1String("BINARY"), Qt::CaseInsensitive) != 0)
             part += QStringLiteral(" COLLATE ") + c.collation;
@@ -113,7 +94,8 @@ QString SchemaTable::createStatement(const QVector<int>& present) const
             part += QStringLiteral(" NOT NULL");
         // A single-column key stays on its column: an INTEGER one is then the row id, as declared.
         if (wholeKey && key.size() == 1 && key.first() == i)
-            part += c.autoIncrement ? QStringLiteral(" PRIMARY KEY AUTOINCREMENT") : QStringLiteral(" PRIMARY KEY");
+            part += i == shape.keyColumn() && shape.keyNumberedByDatabase() ? QStringLiteral(" PRIMARY KEY AUTOINCREMENT")
+                                                                            : QStringLiteral(" PRIMARY KEY");
         parts << part;
     }
     if (wholeKey && key.size() > 1) {
@@ -145,7 +127,7 @@ GameSchema GameSchema::fromText(const char* sqlText)
         schema.m_tables << table;
     }
     for (SchemaTable& table : schema.m_tables) {
-        table.columns = readColumns(raw, table.name);
+        table.shape = readShape(raw, table.name);
         table.indexes = readIndexes(raw, table.name);
     }
     return schema;

@@ -3,18 +3,11 @@
 // types, collations and keys, and the indexes over them. Read once from an in-memory database
 // built from the schema text, so a copy can be built with any subset of a table's columns.
 
+#include "data/TableShape.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
-
-struct SchemaColumn {
-    QString name;
-    QString declaredType; ///< INTEGER, TEXT, BOOLEAN, REAL
-    QString collation;    ///< BINARY or NOCASE
-    bool notNull = false;
-    int keyPosition = 0; ///< 1-based place in the primary key; 0 when not part of it
-    bool autoIncrement = false;
-};
 
 struct SchemaIndex {
     QString name;
@@ -24,11 +17,12 @@ struct SchemaIndex {
 
 struct SchemaTable {
     QString name;
-    QVector<SchemaColumn> columns;
+    TableShape shape;
     QVector<SchemaIndex> indexes;
 
+    const QVector<TableColumn>& columns() const { return shape.columns(); }
     /// Index of the column of this name, ignoring case; -1 when there is none.
-    int columnIndex(const QString& column) const;
+    int columnIndex(const QString& column) const { return shape.columnIndex(column); }
     /// CREATE TABLE for the given columns (indexes into columns, in schema order): their types,
     /// collations and NOT NULL as declared, and the primary key when all its columns are there.
     QString createStatement(const QVector<int>& present) const;

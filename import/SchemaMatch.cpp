@@ -35,8 +35,8 @@ ImportPlan matchSchema(const GameSchema& schema, TableSource& source, const QStr
         for (const SourceColumn& c : columns)
             names << c.name;
         QStringList absent;
-        for (int c = 0; c < table.columns.size(); ++c) {
-            const QString& name = table.columns[c].name;
+        for (int c = 0; c < table.columns().size(); ++c) {
+            const QString& name = table.columns()[c].name;
             const int at = indexIgnoringCase(names, name);
             if (at < 0) {
                 absent << name;

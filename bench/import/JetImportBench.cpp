@@ -38,13 +38,21 @@ QString sqliteWorld(int scale)
     return scale == 1 ? QStringLiteral(TAVRIN_BIN_DIR "/gd.mdb") : QStringLiteral(TAVRIN_BUILD_DIR "/benchdb/gd.mdb");
 }
 
-void BM_Import(benchmark::State& state)
+// The Jet file of the benchmark's world; empty (and the benchmark skipped) when it is missing.
+QString jetWorldOrSkip(benchmark::State& state)
 {
     const QString source = jetWorld(int(state.range(0)));
-    if (!QFileInfo::exists(source)) {
-        state.SkipWithError(qPrintable(source + " is missing: build the target demo_jet / benchdb_jet"));
+    if (QFileInfo::exists(source))
+        return source;
+    state.SkipWithError(qPrintable(source + " is missing: build the target demo_jet / benchdb_jet"));
+    return QString();
+}
+
+void BM_Import(benchmark::State& state)
+{
+    const QString source = jetWorldOrSkip(state);
+    if (source.isEmpty())
         return;
-    }
     QTemporaryDir dir;
     qint64 rows = 0;
     for (auto _ : state) {
@@ -61,11 +69,9 @@ void BM_Import(benchmark::State& state)
 
 void BM_ImportProcess(benchmark::State& state)
 {
-    const QString source = jetWorld(int(state.range(0)));
-    if (!QFileInfo::exists(source)) {
-        state.SkipWithError(qPrintable(source + " is missing: build the target demo_jet / benchdb_jet"));
+    const QString source = jetWorldOrSkip(state);
+    if (source.isEmpty())
         return;
-    }
     QTemporaryDir dir;
     qint64 rows = 0;
     for (auto _ : state) {
@@ -102,11 +108,9 @@ bool startOnce(const QString& database, const QString& cache)
 
 void BM_StartOnCachedCopy(benchmark::State& state)
 {
-    const QString source = jetWorld(int(state.range(0)));
-    if (!QFileInfo::exists(source)) {
-        state.SkipWithError(qPrintable(source + " is missing: build the target demo_jet / benchdb_jet"));
+    const QString source = jetWorldOrSkip(state);
+    if (source.isEmpty())
         return;
-    }
     QTemporaryDir cache;
     // The first start imports (its dialog needs no answer); the timed ones find the copy.
     if (!startOnce(source, cache.path()) || QDir(cache.path() + "/Tavrin/jet").isEmpty()) {

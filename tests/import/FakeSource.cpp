@@ -7,7 +7,7 @@ FakeSource gameShapedSource()
     FakeSource source;
     for (const SchemaTable& t : GameSchema::instance().tables()) {
         QVector<SourceColumn> columns;
-        for (const SchemaColumn& c : t.columns) {
+        for (const TableColumn& c : t.columns()) {
             const SourceKind kind = c.declaredType == QLatin1String("TEXT")      ? SourceKind::Text
                                     : c.declaredType == QLatin1String("REAL")    ? SourceKind::Float
                                     : c.declaredType == QLatin1String("BOOLEAN") ? SourceKind::Boolean

@@ -124,7 +124,7 @@ TEST(JetFile, TheDemoWorldComesBackTableForTable)
     DbProbe copy(dir.filePath("copy.db"));
     for (const SchemaTable& t : GameSchema::instance().tables()) {
         QStringList quoted;
-        for (const SchemaColumn& c : t.columns)
+        for (const TableColumn& c : t.columns())
             quoted << QStringLiteral("quote(%1)").arg(quotedName(c.name));
         const std::string sql = QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid")
                                     .arg(quoted.join(QStringLiteral(",")), quotedName(t.name))

@@ -52,7 +52,7 @@ TEST(GameSchema, RebuiltTablesMatchTheSchemaColumnForColumn)
     ASSERT_EQ(sqlite3_exec(original, gameSchemaText(), nullptr, nullptr, nullptr), SQLITE_OK);
     for (const SchemaTable& t : schema.tables()) {
         QVector<int> all;
-        for (int c = 0; c < t.columns.size(); ++c)
+        for (int c = 0; c < t.columns().size(); ++c)
             all << c;
         const QString create = t.createStatement(all);
         ASSERT_EQ(sqlite3_exec(rebuilt, create.toUtf8().constData(), nullptr, nullptr, nullptr), SQLITE_OK)
