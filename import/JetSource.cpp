@@ -98,6 +98,19 @@ JetSource::JetSource(const QString& path) : m_path(path)
     m_mdb = mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS);
     if (!m_mdb)
         throw DbError(jetDamaged(path, QStringLiteral("the Jet reader cannot open it")));
+    try {
+        readCatalog();
+    } catch (...) {
+        // No destructor runs for an object whose constructor failed.
+        mdb_close(handle(m_mdb));
+        m_mdb = nullptr;
+        throw;
+    }
+}
+
+void JetSource::readCatalog()
+{
+    const QString& path = m_path;
     MdbHandle* mdb = handle(m_mdb);
     if (!mdb_read_catalog(mdb, MDB_ANY))
         throw DbError(jetDamaged(path, QStringLiteral("its list of tables cannot be read")));

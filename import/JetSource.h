@@ -29,6 +29,7 @@ public:
     std::unique_ptr<SourceRows> rows(const QString& table) override;
 
 private:
+    void readCatalog();
     S_MdbTableDef* tableDef(const QString& table);
 
     QString m_path;
