@@ -48,7 +48,14 @@ SourceColumn describe(const MdbColumn* col)
 // The catalog's definition is always the third page (mdbtools.h's MDB_CATALOG_PG is another).
 constexpr unsigned long kCatalogPage = 2;
 
-// The rows the catalog's own definition counts; -1 when it cannot be read.
+// libmdb walks a table's data pages by its usage map and reads no further when there is none.
+bool hasUsageMap(const MdbTableDef* def)
+{
+    return def->usage_map && def->map_sz > 0;
+}
+
+// The rows the catalog's own definition counts; -1 when the definition cannot be read or could
+// not be walked.
 qint64 catalogRowCount(MdbHandle* mdb)
 {
     MdbCatalogEntry catalog{};
@@ -59,7 +66,7 @@ qint64 catalogRowCount(MdbHandle* mdb)
     MdbTableDef* def = mdb_read_table(&catalog);
     if (!def)
         return -1;
-    const qint64 rows = def->num_rows;
+    const qint64 rows = hasUsageMap(def) ? qint64(def->num_rows) : -1;
     mdb_free_tabledef(def);
     return rows;
 }
@@ -112,10 +119,11 @@ void JetSource::readCatalog()
 {
     const QString& path = m_path;
     MdbHandle* mdb = handle(m_mdb);
-    if (!mdb_read_catalog(mdb, MDB_ANY))
-        throw DbError(jetDamaged(path, QStringLiteral("its list of tables cannot be read")));
-    // The catalog is a table too: fewer objects than it counts means pages are lost.
+    // The catalog is a table too: its definition is checked before libmdb walks it, and fewer
+    // objects than it counts means pages are lost.
     const qint64 counted = catalogRowCount(mdb);
+    if (counted < 0 || !mdb_read_catalog(mdb, MDB_ANY))
+        throw DbError(jetDamaged(path, QStringLiteral("its list of tables cannot be read")));
     if (counted > qint64(mdb->num_catalog))
         throw DbError(jetDamaged(path, QStringLiteral("its list of tables ends after %1 of its %2 objects")
                                            .arg(mdb->num_catalog).arg(counted)));
@@ -157,6 +165,8 @@ MdbTableDef* JetSource::tableDef(const QString& table)
     m_defs.insert(table, def);
     if (!mdb_read_columns(def) || !def->columns || def->columns->len != def->num_cols)
         throw DbError(jetDamaged(m_path, QStringLiteral("the columns of table %1 cannot be read").arg(table)));
+    if (!hasUsageMap(def))
+        throw DbError(jetDamaged(m_path, QStringLiteral("the pages of table %1 cannot be found").arg(table)));
     return def;
 }
 
