@@ -53,9 +53,9 @@ int FileProbe::definitionPageCount(const QString& table) const
 
 int FileProbe::usageMapType(const QString& table) const
 {
-    const quint32 map = get32(page(definitionPage(table)), 55);
+    const quint32 map = get32(page(definitionPage(table)), jet3() ? 35 : 55);
     const QByteArray mapPage = page(map >> 8);
-    const int offset = get16(mapPage, 14 + 2 * int(map & 0xff));
+    const int offset = get16(mapPage, (jet3() ? 10 : 14) + 2 * int(map & 0xff));
     return mapPage[offset];
 }
 

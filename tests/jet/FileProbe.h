@@ -1,5 +1,5 @@
 #pragma once
-// Looks inside a written Jet 4 file where the readers' output cannot show the layout: which pages
+// Looks inside a written Jet file where the readers' output cannot show the layout: which pages
 // hold long values, how a table's definition and usage map are stored.
 
 #include <QByteArray>
@@ -11,8 +11,10 @@ class FileProbe {
 public:
     explicit FileProbe(const QString& path);
 
-    int pageCount() const { return int(m_bytes.size() / kPageSize); }
-    QByteArray page(quint32 number) const { return m_bytes.mid(int(number) * kPageSize, kPageSize); }
+    bool jet3() const { return m_bytes[0x14] == 0; }
+    int pageSize() const { return jet3() ? 2048 : 4096; }
+    int pageCount() const { return int(m_bytes.size() / pageSize()); }
+    QByteArray page(quint32 number) const { return m_bytes.mid(int(number) * pageSize(), pageSize()); }
     int longValuePages() const;
     // The page of a table's definition, from the catalog as mdb-export reads it.
     quint32 definitionPage(const QString& table) const;
@@ -20,8 +22,6 @@ public:
     int definitionPageCount(const QString& table) const;
     // 0: a bitmap in the map row; 1: pointers to bitmap pages.
     int usageMapType(const QString& table) const;
-
-    static constexpr int kPageSize = 4096;
 
 private:
     QString m_path;

@@ -238,3 +238,63 @@ TEST(JetThroughLibmdb, LongMemosNeedABindSizeAsLargeAsTheirText)
     EXPECT_LT(memo->size(), longMemo().size());
     EXPECT_TRUE(longMemo().startsWith(*memo));
 }
+
+TEST(JetThroughLibmdb, Jet3FilesReadTheSameWay)
+{
+    using jet::ColumnType;
+    QTemporaryDir dir;
+    const QString path = dir.filePath("old.mdb");
+    QString memo;
+    for (int i = 0; memo.size() < 5000; ++i)
+        memo += QString("Zeile %1 für €; ").arg(i);
+    jet::JetWriter writer;
+    const int table = writer.addTable("Inventar", {{"Nr", ColumnType::Long},
+                                                   {"Bezeichnung", ColumnType::Text, 50},
+                                                   {"Preis", ColumnType::Double},
+                                                   {"Verfügbar", ColumnType::Boolean},
+                                                   {"Notiz", ColumnType::Memo}});
+    writer.addRow(table, {qint64(7), QString("Schwert „Götterdämmerung“"), 19.99, true, memo});
+    writer.addRow(table, {qint64(8), std::monostate(), std::monostate(), false, QString("kurz")});
+    jet::WriteOptions options;
+    options.version = jet::JetVersion::Jet3;
+    writer.write(path, options);
+
+    Mdb mdb(mdb_open(path.toUtf8().constData(), MDB_NOFLAGS));
+    ASSERT_TRUE(mdb);
+    EXPECT_EQ(mdb->f->jet_version, guint32(MDB_VER_JET3));
+    BoundTable inventory(mdb.get(), "Inventar", 1 << 20);
+    EXPECT_STREQ(inventory.column(3)->name, "Verfügbar");
+    EXPECT_EQ(inventory.column(1)->col_size, 50); // one byte a character
+    ASSERT_TRUE(inventory.next());
+    const std::vector<std::optional<QString>> first{"7", "Schwert „Götterdämmerung“", "19.99", "1", memo};
+    for (int c = 0; c < 5; ++c)
+        EXPECT_EQ(inventory.text(c), first[size_t(c)]) << c;
+    ASSERT_TRUE(inventory.next());
+    EXPECT_EQ(inventory.text(1), std::nullopt);
+    EXPECT_TRUE(inventory.isNull(1));
+    EXPECT_EQ(inventory.text(4), "kurz");
+    EXPECT_FALSE(inventory.next());
+}
+
+TEST(JetThroughLibmdb, KeyAndJet3PasswordWhereLibmdbLooks)
+{
+    QTemporaryDir dir;
+    for (jet::JetVersion version : {jet::JetVersion::Jet3, jet::JetVersion::Jet4}) {
+        jet::JetWriter writer;
+        writer.addTable("T", {{"n", jet::ColumnType::Long}});
+        jet::WriteOptions options;
+        options.version = version;
+        options.password = "Geheim";
+        const QString path = dir.filePath(QString("p%1.mdb").arg(int(version)));
+        writer.write(path, options);
+        Mdb mdb(mdb_open(path.toUtf8().constData(), MDB_NOFLAGS));
+        ASSERT_TRUE(mdb);
+        EXPECT_EQ(mdb->f->db_key, 0u);
+        EXPECT_EQ(mdb->f->code_page, 1252);
+        EXPECT_EQ(mdb->f->lang_id, 0x0409);
+        // libmdb reads the password of Jet 3 files only (Jet 4's is masked further).
+        if (version == jet::JetVersion::Jet3) {
+            EXPECT_EQ(std::string(mdb->f->db_passwd, 6), "Geheim");
+        }
+    }
+}

@@ -82,38 +82,45 @@ void execute(const QString& path, const char* sql)
     sqlite3_open(path.toUtf8().constData(), &db);
     char* error = nullptr;
     const int rc = sqlite3_exec(db, sql, nullptr, nullptr, &error);
+    const std::string message = error ? error : "";
+    sqlite3_free(error);
     sqlite3_close(db);
     if (rc != SQLITE_OK)
-        throw std::runtime_error(error ? error : "sqlite failed");
+        throw std::runtime_error("sqlite failed: " + message);
 }
 
 } // namespace
 
-TEST(JetSqliteCopy, TheWholeDemoWorldReadsBackRowForRow)
+TEST(JetSqliteCopy, TheWholeDemoWorldReadsBackRowForRowInJet4AndJet3)
 {
     QTemporaryDir dir;
     const QString source = QString(TAVRIN_DEMO_FOLDER) + "/gd.mdb";
-    const QString path = dir.filePath("gd.mdb");
-    jet::writeJetCopyOfSqlite(source, path);
-
     const SqliteRows sqlite(source);
     const QStringList tables = sqlite.tables();
     ASSERT_EQ(tables.size(), 21);
-    EXPECT_EQ(tableNames(path), tables);
-    size_t total = 0;
-    for (const QString& table : tables) {
-        const Rows expected = sqlite.rows(table);
-        const Rows actual = exportRows(path, table);
-        ASSERT_EQ(actual.size(), expected.size()) << table.toStdString();
-        for (size_t r = 0; r < expected.size(); ++r)
-            ASSERT_EQ(actual[r], expected[r]) << table.toStdString() << " row " << r;
-        total += actual.size();
+    for (jet::JetVersion version : {jet::JetVersion::Jet4, jet::JetVersion::Jet3}) {
+        SCOPED_TRACE(version == jet::JetVersion::Jet3 ? "Jet 3" : "Jet 4");
+        const QString path = dir.filePath(version == jet::JetVersion::Jet3 ? "gd97.mdb" : "gd.mdb");
+        jet::WriteOptions options;
+        options.version = version;
+        jet::writeJetCopyOfSqlite(source, path, options);
+
+        EXPECT_EQ(tableNames(path), tables);
+        size_t total = 0;
+        for (const QString& table : tables) {
+            const Rows expected = sqlite.rows(table);
+            const Rows actual = exportRows(path, table);
+            ASSERT_EQ(actual.size(), expected.size()) << table.toStdString();
+            for (size_t r = 0; r < expected.size(); ++r)
+                ASSERT_EQ(actual[r], expected[r]) << table.toStdString() << " row " << r;
+            total += actual.size();
+        }
+        EXPECT_GT(total, 100000u);
+        // The long quest details become a memo, the short texts stay text.
+        const QString schema = runMdbTool("mdb-schema", {"-T", "questdetails", path});
+        EXPECT_TRUE(schema.contains("[details]\t\t\tMemo/Hyperlink")) << schema.toStdString();
+        EXPECT_TRUE(runMdbTool("mdb-schema", {"-T", "items", path}).contains("[stackable]\t\t\tBoolean"));
     }
-    EXPECT_GT(total, 100000u);
-    // The long quest details become a memo, the short texts stay text.
-    const QString schema = runMdbTool("mdb-schema", {"-T", "questdetails", path});
-    EXPECT_TRUE(schema.contains("[details]\t\t\tMemo/Hyperlink")) << schema.toStdString();
-    EXPECT_TRUE(runMdbTool("mdb-schema", {"-T", "items", path}).contains("[stackable]\t\t\tBoolean"));
 }
 
 TEST(JetSqliteCopy, DeclaredTypesChooseTheJetTypes)
@@ -191,8 +198,10 @@ TEST(JetSqliteCopy, TheToolCopiesAndNamesWhatIsWrong)
     execute(source, "CREATE TABLE Things (name TEXT); INSERT INTO Things VALUES ('Crème');");
     EXPECT_EQ(run({source, dir.filePath("packed.mdb")}), 0);
     EXPECT_EQ(run({source, dir.filePath("plain.mdb"), "--no-compress"}), 0);
-    EXPECT_EQ(exportRows(dir.filePath("packed.mdb"), "Things"), (Rows{{QString("Crème")}}));
-    EXPECT_EQ(exportRows(dir.filePath("plain.mdb"), "Things"), (Rows{{QString("Crème")}}));
+    EXPECT_EQ(run({"--jet3", source, dir.filePath("jet3.mdb")}), 0);
+    for (const char* name : {"packed.mdb", "plain.mdb", "jet3.mdb"})
+        EXPECT_EQ(exportRows(dir.filePath(name), "Things"), (Rows{{QString("Crème")}})) << name;
+    EXPECT_EQ(runMdbTool("mdb-ver", {dir.filePath("jet3.mdb")}).trimmed(), "JET3");
 
     QString error;
     EXPECT_EQ(run({source}, &error), 2);

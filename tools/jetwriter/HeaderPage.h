@@ -1,6 +1,6 @@
 #pragma once
 // Page 0: the file's signature and version, and a block masked with a fixed RC4 key holding the
-// code page, the encryption key (none), the password (none), the sort order and the creation date.
+// code page, the encryption key (none), the password, the sort order and the creation date.
 
 #include "tools/jetwriter/JetFormat.h"
 
@@ -9,6 +9,7 @@
 
 namespace jet {
 
-QByteArray headerPage(const Format& format, const QDateTime& created);
+// Throws std::runtime_error for a password the header cannot hold.
+QByteArray headerPage(const Format& format, const QDateTime& created, const QString& password);
 
 } // namespace jet

@@ -40,10 +40,11 @@ PageFile& reserveFixedPages(PageFile& file)
 } // namespace
 
 JetFileWriter::JetFileWriter(const QString& path, const WriteOptions& options)
-    : m_format(Format::jet4()), m_options(options), m_created(kCreated), m_file(path, m_format),
+    : m_format(Format::of(options.version)), m_options(options), m_created(kCreated), m_file(path, m_format),
       m_maps(reserveFixedPages(m_file), kFirstMapPage), m_catalog(m_created)
 {
     m_names.insert(Catalog::tableName().toCaseFolded());
+    m_file.write(kHeaderPage, headerPage(m_format, m_created, m_options.password));
 }
 
 JetFileWriter::~JetFileWriter() = default;
@@ -99,7 +100,6 @@ void JetFileWriter::commit()
         catalog.addRow(row);
     catalog.finish();
     m_maps.finish();
-    m_file.write(kHeaderPage, headerPage(m_format, m_created));
     m_file.commit();
 }
 

@@ -2,11 +2,11 @@
 // The layout constants of one Jet file version: page size, where the page headers put their
 // fields, how large the table definition's fixed parts are.
 
+#include "tools/jetwriter/JetVersion.h"
+
 #include <QtGlobal>
 
 namespace jet {
-
-enum class JetVersion { Jet3, Jet4 };
 
 struct Format {
     JetVersion version;
@@ -16,6 +16,7 @@ struct Format {
     int tdefColumnEntrySize;
     int usageMapRowSize;      // a usage map is one row of this size on a map page
     int textSortOrder;        // "General" sort order written into text columns and the header
+    int codePage;             // of Jet 3 text (Jet 4 text is UCS-2): Windows Latin 1
 
     bool unicode() const { return version == JetVersion::Jet4; }
     int dataPageHeaderSize() const { return dataRowCountOffset + 2; }

@@ -2,6 +2,8 @@
 // Writes Jet (Access) database files for the tests: tables with their columns and rows, the
 // catalog, usage maps and long values, enough for an independent reader to open them.
 
+#include "tools/jetwriter/JetVersion.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QtGlobal>
@@ -22,7 +24,11 @@ struct Column {
 using Cell = std::variant<std::monostate /*NULL*/, bool, qint64, double, QString, QDateTime>;
 
 struct WriteOptions {
-    bool compressText = true; // Unicode compression where it applies
+    bool compressText = true; // Unicode compression where it applies (Jet 4 only)
+    JetVersion version = JetVersion::Jet4;
+    // The database password Access asks for (at most 20 characters); readers that ignore it
+    // still read the file.
+    QString password;
 };
 
 class JetWriter {
@@ -43,7 +49,8 @@ private:
     std::vector<Table> m_tables;
 };
 
-/// Writes every table of a SQLite file (types mapped from the declared column types) as a Jet 4 file.
+/// Writes every table of a SQLite file (types mapped from the declared column types) as a Jet 4 file
+/// (or Jet 3, as the options say).
 void writeJetCopyOfSqlite(const QString& sqlitePath, const QString& mdbPath, const WriteOptions& = {});
 
 } // namespace jet

@@ -2,6 +2,8 @@
 
 #include "tools/jetwriter/Bytes.h"
 
+#include <stdexcept>
+
 namespace jet {
 
 namespace {
@@ -66,12 +68,48 @@ QByteArray packRow4(const TableLayout& layout, const std::vector<Field>& fields)
     return row;
 }
 
+// Jet 3 stores each offset in one byte. A jump table (its entries nearest the end first) names,
+// for each multiple of 256, the first offset at or beyond it. A reader counts one jump entry per
+// 256 bytes of the whole row and drops the last one when the end of data does not reach it, so the
+// table may end (at its low end) with such a spare entry.
+QByteArray packRow3(const TableLayout& layout, const std::vector<Field>& fields)
+{
+    QByteArray row = fixedPart(layout, fields, 1);
+    const QByteArray mask = nullMask(layout, fields);
+    if (layout.varCount() == 0)
+        return row + mask;
+    const std::vector<int> offsets = appendVarValues(row, layout, fields);
+    const int count = layout.varCount();
+    const int end = offsets.back();
+    const int needed = end >> 8;
+    const int withoutJumps = end + (count + 1) + 1 + int(mask.size());
+    int jumps = needed;
+    if ((withoutJumps + jumps - 1) / 256 != jumps)
+        ++jumps;
+    if ((withoutJumps + jumps - 1) / 256 != jumps)
+        throw std::runtime_error("the row's offset table is too long for a Jet 3 row");
+
+    bytes::append8(row, quint8(end & 0xff));
+    for (int v = count - 1; v >= 0; --v)
+        bytes::append8(row, quint8(offsets[size_t(v)] & 0xff));
+    std::vector<quint8> table(size_t(jumps), 0xff);
+    for (int k = 0; k < needed; ++k) {
+        int first = 0;
+        while ((offsets[size_t(first)] >> 8) < k + 1)
+            ++first;
+        table[size_t(k)] = quint8(first);
+    }
+    for (int k = jumps - 1; k >= 0; --k)
+        bytes::append8(row, table[size_t(k)]);
+    bytes::append8(row, quint8(count));
+    return row + mask;
+}
+
 } // namespace
 
 QByteArray packRow(const TableLayout& layout, const std::vector<Field>& fields, const Format& format)
 {
-    (void)format;
-    return packRow4(layout, fields);
+    return format.unicode() ? packRow4(layout, fields) : packRow3(layout, fields);
 }
 
 } // namespace jet

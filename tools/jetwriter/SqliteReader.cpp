@@ -33,10 +33,15 @@ QString textAt(sqlite3_stmt* stmt, int column)
 
 SqliteReader::SqliteReader(const QString& path) : m_path(path)
 {
-    if (sqlite3_open_v2(path.toUtf8().constData(), &m_db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
-        fail("cannot open");
-    // Opening is lazy; the first statement finds out whether this is a database at all.
-    tables();
+    try {
+        if (sqlite3_open_v2(path.toUtf8().constData(), &m_db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
+            fail("cannot open");
+        // Opening is lazy; the first statement finds out whether this is a database at all.
+        tables();
+    } catch (...) {
+        sqlite3_close(m_db); // a failed open still holds a handle
+        throw;
+    }
 }
 
 SqliteReader::~SqliteReader() { sqlite3_close(m_db); }

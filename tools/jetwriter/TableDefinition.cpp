@@ -13,7 +13,6 @@ constexpr int kPageHeader = 8; // page type, 0x01, free space (Jet 3: "VC"), nex
 constexpr quint8 kFixedFlag = 0x01;
 constexpr quint8 kNullableFlag = 0x02;
 constexpr quint8 kCompressedFlag = 0x01;
-constexpr quint16 kCodePage1252 = 1252;
 constexpr quint8 kUserTable = 0x4e;
 constexpr quint8 kSystemTable = 0x53;
 
@@ -51,7 +50,7 @@ QByteArray columnEntry(const ColumnSlot& column, const Format& format)
         bytes::put16(entry, 5, quint16(column.number));
         if (text) {
             bytes::put16(entry, 7, quint16(format.textSortOrder));
-            bytes::put16(entry, 9, kCodePage1252);
+            bytes::put16(entry, 9, quint16(format.codePage));
         }
         bytes::put8(entry, 13, flags);
         bytes::put16(entry, 14, quint16(column.fixed ? column.fixedOffset : 0));
