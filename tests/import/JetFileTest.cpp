@@ -191,6 +191,13 @@ TEST(JetFile, DamagedFilesAreNamedAndNeverStopTheProgram)
         EXPECT_TRUE(failure.contains(QString::fromLatin1(c.says))) << c.name << ": " << failure.toStdString();
         EXPECT_FALSE(QFile::exists(dir.filePath("copy.db"))) << c.name;
     }
+    // The files the fuzzer found stopping libmdb or leaking, and its seeds: a copy or a message.
+    for (const QFileInfo& found : QDir(QStringLiteral(TAVRIN_FUZZ_CORPUS)).entryInfoList(QDir::Files)) {
+        const QString path = dir.filePath(found.fileName());
+        QFile::copy(found.filePath(), path);
+        const QString failure = importFailure(path, dir.filePath("found.db"));
+        EXPECT_TRUE(failure.isEmpty() || failure.contains(path)) << failure.toStdString();
+    }
     // Every page but the header overwritten in turn: an error or a copy, never a crash.
     for (int page = 1; page < bytes.size() / 4096; ++page) {
         QByteArray mangled = bytes;
