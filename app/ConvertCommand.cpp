@@ -1,6 +1,7 @@
 #include "app/ConvertCommand.h"
 
 #include "app/ImportProcess.h"
+#include "browse/HandlerGuard.h"
 #include "data/DatabaseFileCheck.h"
 #include "data/DbError.h"
 #include "import/SchemaMatch.h"
@@ -58,10 +59,14 @@ int runConvert(const QString& source, const QString& target, const QString& prog
     ImportProcess process(program);
     QEventLoop loop;
     int tables = 0;
-    QObject::connect(&process, &ImportProcess::started, [&](int count, qint64) { tables = count; });
-    QObject::connect(&process, &ImportProcess::tableStarted, [&](int index, const QString& table, qint64 rows) {
-        print(out, QStringLiteral("  table %1 of %2: %3 (%4 rows)").arg(index + 1).arg(tables).arg(table, QLocale().toString(rows)));
-    });
+    QObject::connect(&process, &ImportProcess::started, &loop, guardedSlot([&](int count, qint64) { tables = count; }));
+    QObject::connect(&process, &ImportProcess::tableStarted, &loop,
+                     guardedSlot([&](int index, const QString& table, qint64 rows) {
+                         print(out, QStringLiteral("  table %1 of %2: %3 (%4 rows)")
+                                        .arg(index + 1)
+                                        .arg(tables)
+                                        .arg(table, QLocale().toString(rows)));
+                     }));
     QObject::connect(&process, &ImportProcess::finished, &loop, &QEventLoop::quit);
     process.start(in, to);
     if (!process.isFinished())
