@@ -48,48 +48,52 @@ QString jetWorldOrSkip(benchmark::State& state)
     return QString();
 }
 
-void BM_Import(benchmark::State& state)
+// Times `importOnce(source, target)`, which returns the rows it copied, into a new target each
+// time; rows per second are the items.
+template <typename Import>
+void timeImports(benchmark::State& state, Import importOnce)
 {
     const QString source = jetWorldOrSkip(state);
     if (source.isEmpty())
         return;
     QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("copy.db"));
     qint64 rows = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        QFile::remove(dir.filePath("copy.db"));
+        QFile::remove(target);
         state.ResumeTiming();
-        JetSource jet(source);
-        rows = importSource(jet, source, dir.filePath("copy.db")).rows;
+        rows = importOnce(source, target);
+        if (rows < 0) {
+            state.SkipWithError("the import process failed");
+            return;
+        }
     }
     state.SetItemsProcessed(state.iterations() * rows);
     state.counters["rows"] = double(rows);
     state.counters["file MiB"] = double(QFileInfo(source).size()) / (1 << 20);
 }
 
+void BM_Import(benchmark::State& state)
+{
+    timeImports(state, [](const QString& source, const QString& target) {
+        JetSource jet(source);
+        return importSource(jet, source, target).rows;
+    });
+}
+
 void BM_ImportProcess(benchmark::State& state)
 {
-    const QString source = jetWorldOrSkip(state);
-    if (source.isEmpty())
-        return;
-    QTemporaryDir dir;
-    qint64 rows = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        QFile::remove(dir.filePath("copy.db"));
-        state.ResumeTiming();
+    timeImports(state, [](const QString& source, const QString& target) {
         QProcess child;
-        child.start(QStringLiteral(TAVRIN_PROGRAM), {QStringLiteral("--import-jet"), source, dir.filePath("copy.db")});
+        child.start(QStringLiteral(TAVRIN_PROGRAM), {QStringLiteral("--import-jet"), source, target});
         child.waitForFinished(-1);
         const QByteArray out = child.readAllStandardOutput();
         const int done = out.lastIndexOf("done ");
-        if (child.exitCode() != 0 || done < 0) {
-            state.SkipWithError("the import process failed");
-            return;
-        }
-        rows = out.mid(done).split(' ').value(2).trimmed().toLongLong();
-    }
-    state.SetItemsProcessed(state.iterations() * rows);
+        if (child.exitCode() != 0 || done < 0)
+            return qint64(-1);
+        return out.mid(done).split(' ').value(2).trimmed().toLongLong();
+    });
 }
 
 // One start of the program to its first paint, offscreen, on this database and cache.
