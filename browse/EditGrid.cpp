@@ -63,7 +63,8 @@ void EditGrid::keyPressEvent(QKeyEvent* event)
     }
     Dataset* d = dataset();
     const bool editingCell = state() == QAbstractItemView::EditingState;
-    if (d && d->isOpen() && !editingCell) {
+    // A read-only copy offers no row to insert or delete; the keys do what a browse grid does.
+    if (d && d->isOpen() && !editingCell && !d->readOnly()) {
         const bool handled = [&] {
             if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::ControlModifier) {
                 guarded([&] {
