@@ -44,6 +44,14 @@ struct Parser {
         QStringLiteral("open"),
         QStringLiteral("Open this window at start: %1.").arg(openableWindowNames().join(QStringLiteral(", "))),
         QStringLiteral("WINDOW")};
+    QCommandLineOption convert{
+        QStringLiteral("convert"),
+        QStringLiteral("Write the SQLite copy of the Jet/Access database IN.mdb to the new file OUT.db "
+                       "(\"--convert IN.mdb OUT.db\"), which can then be browsed and edited with "
+                       "--database; no window is opened."),
+        QStringLiteral("IN.mdb")};
+    // The import's own process, started by the program itself.
+    QCommandLineOption importJet{QStringLiteral("import-jet"), QString(), QStringLiteral("IN")};
 
     Parser()
     {
@@ -55,6 +63,9 @@ struct Parser {
         parser.addOption(database);
         parser.addOption(maintenance);
         parser.addOption(open);
+        parser.addOption(convert);
+        importJet.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(importJet);
         for (const char* name : kQtValueSwitches) {
             QCommandLineOption qt(QString::fromLatin1(name), QString(), QStringLiteral("value"));
             qt.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -91,8 +102,6 @@ CommandLine parseCommandLine(const QStringList& arguments)
     Parser p;
     if (!p.parser.parse(arguments.isEmpty() ? QStringList{QStringLiteral("tavrin")} : arguments))
         return refused(p.parser.errorText());
-    if (!p.parser.positionalArguments().isEmpty())
-        return refused(QStringLiteral("Unexpected argument: %1").arg(p.parser.positionalArguments().first()));
     CommandLine line;
     if (p.parser.isSet(p.help)) {
         line.action = CommandLine::Action::ShowHelp;
@@ -102,6 +111,24 @@ CommandLine parseCommandLine(const QStringList& arguments)
         line.action = CommandLine::Action::ShowVersion;
         return line;
     }
+    const QStringList positional = p.parser.positionalArguments();
+    for (const QCommandLineOption* fileSwitch : {&p.convert, &p.importJet}) {
+        if (!p.parser.isSet(*fileSwitch))
+            continue;
+        const QString name = fileSwitch->names().first();
+        if (p.parser.values(*fileSwitch).size() > 1)
+            return refused(QStringLiteral("--%1 is given more than once.").arg(name));
+        if (positional.size() != 1 || p.parser.value(*fileSwitch).trimmed().isEmpty() || positional.first().trimmed().isEmpty())
+            return refused(QStringLiteral("--%1 needs the Jet file and the SQLite file to write: --%1 IN.mdb OUT.db").arg(name));
+        if (p.parser.isSet(p.database) || p.parser.isSet(p.open) || p.parser.isSet(p.maintenance))
+            return refused(QStringLiteral("--%1 opens no window: it goes without --database, --open and --maintenance.").arg(name));
+        line.action = fileSwitch == &p.convert ? CommandLine::Action::Convert : CommandLine::Action::ImportJet;
+        line.source = p.parser.value(*fileSwitch);
+        line.target = positional.first();
+        return line;
+    }
+    if (!positional.isEmpty())
+        return refused(QStringLiteral("Unexpected argument: %1").arg(positional.first()));
     if (p.parser.values(p.database).size() > 1)
         return refused(QStringLiteral("--database is given more than once."));
     if (p.parser.isSet(p.database)) {
@@ -131,6 +158,6 @@ QString commandLineUsage()
     // does not exist yet; say "tavrin" always.
     QString text = p.parser.helpText();
     const int end = text.indexOf(QLatin1Char('\n'));
-    const QString usageLine = QStringLiteral("Usage: tavrin [options]");
+    const QString usageLine = QStringLiteral("Usage: tavrin [options]\n       tavrin --convert IN.mdb OUT.db");
     return end < 0 ? usageLine + QLatin1Char('\n') : usageLine + text.mid(end);
 }

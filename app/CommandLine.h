@@ -10,7 +10,7 @@
 #include <optional>
 
 struct CommandLine {
-    enum class Action { Run, ShowHelp, ShowVersion, Refuse };
+    enum class Action { Run, ShowHelp, ShowVersion, Refuse, Convert, ImportJet };
     Action action = Action::Run;
     /// The database file given with --database, as typed; empty for the usual places.
     QString database;
@@ -20,6 +20,10 @@ struct CommandLine {
     std::optional<WindowKind> open;
     /// For Refuse: what was wrong, one line.
     QString problem;
+    /// For Convert (--convert IN OUT) and ImportJet (the import's own process): the Jet file and
+    /// the SQLite file to write, as typed.
+    QString source;
+    QString target;
 };
 
 /// Reads the arguments (the program's name first, as in argv). Qt's own display switches

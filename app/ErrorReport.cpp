@@ -23,6 +23,17 @@ void reportError(const QString& text, const QString& details)
     box.exec();
 }
 
+void reportNotice(const QString& text)
+{
+    if (g_reporter) {
+        g_reporter(text);
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Tavrin"), text, QMessageBox::Ok);
+    frameMessageBox(box);
+    box.exec();
+}
+
 void showFailure(const std::exception& failure)
 {
     if (const auto* db = dynamic_cast<const DbError*>(&failure)) {

@@ -12,6 +12,10 @@ using ErrorReporter = void (*)(const QString& text);
 /// section; or hands the text to the installed reporter.
 void reportError(const QString& text, const QString& details = QString());
 
+/// Shows a warning that is no failure (something the user should know) in a warning box, or
+/// hands its text to the installed reporter.
+void reportNotice(const QString& text);
+
 /// Reports a caught failure: a database failure's message with its details, any other
 /// failure's own text.
 void showFailure(const std::exception& failure);

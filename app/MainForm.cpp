@@ -2,13 +2,18 @@
 
 #include "app/AboutBox.h"
 #include "app/DialogFrame.h"
+#include "app/GlobalSearch.h"
 #include "app/Hint.h"
+#include "app/HistoryActions.h"
+#include "app/PanelTail.h"
 #include "app/ShortcutGuard.h"
 #include "app/SponsorBanner.h"
 #include "app/ToolPictures.h"
 #include "app/WheelTranslator.h"
 #include "app/WindowArrangement.h"
+#include "app/WindowList.h"
 #include "browse/HandlerGuard.h"
+#include "data/DBModule.h"
 
 #include <QAction>
 #include <QApplication>
@@ -65,6 +70,7 @@ TMainForm::TMainForm(WindowFactory factory) : m_factory(std::move(factory))
     buildPanel();
     buildMenus();
     buildChildWindowKeys();
+    m_commandKeys << m_search->addShortcutTo(*this)->shortcuts();
     updateWindowActions();
 
     m_wheel = new WheelTranslator(this);
@@ -98,6 +104,12 @@ void TMainForm::buildPanel()
     // Absolute place, so a resize of the frame never moves it.
     m_banner = new SponsorBanner(m_panel);
     m_banner->move(448, 2);
+
+    m_history = new HistoryActions(*this, *m_clientArea, *this);
+    QWidget* historyButtons = m_history->buildButtons(m_panel);
+    m_commandKeys << m_history->keys();
+    m_search = new GlobalSearch(*this, [] { return DBModule ? &DBModule->ADOConnection1 : nullptr; }, m_panel);
+    new PanelTail(*m_panel, *m_banner, *historyButtons, *m_search);
 }
 
 QAction* TMainForm::addMenuItem(QMenu* menu, const char* name, const char* caption, const char* hint,
@@ -213,6 +225,7 @@ void TMainForm::buildMenus()
                     &TMainForm::WindowMinimizeAll1Execute),
         addMenuItem(window, "WindowArrangeItem", "&Arrange", nullptr, &TMainForm::WindowArrange1Execute),
     };
+    new WindowList(*window, *m_clientArea, this);
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help1"));

@@ -10,7 +10,9 @@
 
 #include <functional>
 
+class GlobalSearch;
 class QAction;
+class HistoryActions;
 class QFrame;
 class QMdiArea;
 class QMdiSubWindow;
@@ -79,12 +81,14 @@ private:
     QFrame* m_panel = nullptr;
     QWidget* m_toolBar = nullptr;
     SponsorBanner* m_banner = nullptr;
+    GlobalSearch* m_search = nullptr;
     QMdiArea* m_clientArea = nullptr;
     QList<QAction*> m_windowActions;
     QList<QAction*> m_childWindowActions;
     QList<QKeySequence> m_commandKeys;
     WheelTranslator* m_wheel = nullptr;
     ShortcutGuard* m_guard = nullptr;
+    HistoryActions* m_history = nullptr;
     int m_childCount = 0;
 };
 

@@ -3,11 +3,13 @@
 #include "app/AboutBox.h"
 #include "app/BrowseWindowFactory.h"
 #include "app/DatabaseLocation.h"
+#include "app/JetOpening.h"
 #include "app/MainForm.h"
 #include "app/ToolPictures.h"
 #include "browse/HandlerGuard.h"
 #include "browse/IconCell.h"
 #include "data/DBModule.h"
+#include "data/DatabaseFileCheck.h"
 #include "data/DbError.h"
 
 #include <QApplication>
@@ -32,7 +34,13 @@ void startTavrin(const QString& exeFolderWithSeparator)
 {
     createForms();
     // Outside the message loop no handler of ours is around it; the report is the same.
-    guarded([&] { DBModule->DataModuleCreate(exeFolderWithSeparator); });
+    guarded([&] {
+        const QString file = exeFolderWithSeparator + QStringLiteral("gd.mdb");
+        if (isJetDatabaseFile(file))
+            openJetDatabase(*DBModule, file);
+        else
+            DBModule->DataModuleCreate(exeFolderWithSeparator);
+    });
 }
 
 void startTavrin(const DatabaseLocation& location)
@@ -45,7 +53,11 @@ void startTavrin(const DatabaseLocation& location)
             DBModule->ADOConnection1.setConnectionString(Connection::composeConnectionStringForFile(location.file));
             throw DbError(notFoundAnywhereMessage(location));
         }
-        DBModule->openDatabaseFile(location.file);
+        // A Jet/Access file is browsed through its imported copy.
+        if (isJetDatabaseFile(location.file))
+            openJetDatabase(*DBModule, location.file);
+        else
+            DBModule->openDatabaseFile(location.file);
     });
 }
 

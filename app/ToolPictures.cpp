@@ -272,6 +272,25 @@ void drawQuest(QPainter& p)
     p.drawEllipse(QPointF(16, 24.5), 2.3, 2.3);
 }
 
+// A bold arrow pointing left, lit from above.
+void drawBackArrow(QPainter& p)
+{
+    QPainterPath arrow;
+    arrow.moveTo(3, 16);
+    arrow.lineTo(15, 5);
+    arrow.lineTo(15, 11.5);
+    arrow.quadTo(29, 11.5, 29, 16);
+    arrow.quadTo(29, 20.5, 15, 20.5);
+    arrow.lineTo(15, 27);
+    arrow.closeSubpath();
+    p.setPen(QPen(QColor(20, 50, 110), 1.3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(vertical(5, 27, QColor(120, 185, 250), QColor(25, 85, 190)));
+    p.drawPath(arrow);
+    p.setPen(QPen(QColor(225, 240, 255), 1.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(6.5, 15.2), QPointF(13.5, 8.6));
+    p.drawLine(QPointF(16.5, 13), QPointF(25, 13.4));
+}
+
 } // namespace
 
 QPixmap toolPicture(int number, const QColor& background)
@@ -294,6 +313,21 @@ QPixmap toolPicture(int number, const QColor& background)
     case 8: drawSword(p); break;
     case 9: drawQuest(p); break;
     }
+    return pm;
+}
+
+QPixmap historyPicture(bool forward)
+{
+    QPixmap pm(32, 32);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (forward) {
+        // The same arrow, turned round.
+        p.translate(32, 0);
+        p.scale(-1, 1);
+    }
+    drawBackArrow(p);
     return pm;
 }
 

@@ -1,10 +1,12 @@
 #include "app/CommandLine.h"
+#include "app/ConvertCommand.h"
 #include "app/DatabaseLocation.h"
 #include "app/MainForm.h"
 #include "app/QuitAfterFirstPaint.h"
 #include "app/Startup.h"
 #include "app/TavrinApplication.h"
 #include "browse/HandlerGuard.h"
+#include "import/ImportCommand.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -44,6 +46,15 @@ int main(int argc, char* argv[])
     case CommandLine::Action::Refuse:
         print(stderr, QStringLiteral("tavrin: %1\n\n").arg(line.problem) + commandLineUsage());
         return 2;
+    case CommandLine::Action::Convert: {
+        // No display: the conversion opens no window.
+        QCoreApplication app(argc, argv);
+        return runConvert(line.source, line.target, QCoreApplication::applicationFilePath(), stdout, stderr);
+    }
+    case CommandLine::Action::ImportJet: {
+        QCoreApplication app(argc, argv);
+        return runImportCommand(line.source, line.target, stdout);
+    }
     case CommandLine::Action::Run:
         break;
     }

@@ -3,6 +3,7 @@
 #include "browse/ColumnFit.h"
 #include "browse/DatasetModel.h"
 #include "browse/GridCellDelegate.h"
+#include "browse/GridCopy.h"
 #include "browse/HandlerGuard.h"
 #include "browse/IconCellDelegate.h"
 #include "data/Dataset.h"
@@ -23,7 +24,7 @@ constexpr int kIconSize = 32;
 constexpr int kMeasuredRows = 200;
 }
 
-DbGrid::DbGrid(QWidget* parent) : QTableView(parent), m_model(new DatasetModel(this))
+DbGrid::DbGrid(QWidget* parent) : QTableView(parent), m_model(new DatasetModel(this)), m_copy(new GridCopy(*this))
 {
     setModel(m_model);
     m_textDelegate = new GridCellDelegate(this);
@@ -57,10 +58,9 @@ DbGrid::DbGrid(QWidget* parent) : QTableView(parent), m_model(new DatasetModel(t
 
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             guardedSlot([this](const QModelIndex& current, const QModelIndex&) { currentRowMoved(current); }));
-    connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        if (m_popupMenu)
-            m_popupMenu->popup(viewport()->mapToGlobal(at));
-    });
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this,
+            guardedSlot([this](const QPoint& at) { m_copy->popUp(m_popupMenu, at); }));
     connect(this, &QAbstractItemView::clicked, this,
             [this](const QModelIndex& index) { emit cellClick(index.row(), index.column()); });
 }
@@ -147,6 +147,8 @@ void DbGrid::setIconColumn(int column, const QString& exeFolder)
     if (!currentIndex().isValid() || currentIndex().column() == column)
         followDataset();
 }
+
+int DbGrid::iconColumn() const { return m_iconDelegate ? m_iconDelegate->iconColumn() : -1; }
 
 void DbGrid::fitColumn(int column, int needed, const QFont& font)
 {
@@ -288,7 +290,8 @@ void DbGrid::currentRowMoved(const QModelIndex& current)
 void DbGrid::setPopupMenu(QMenu* menu)
 {
     m_popupMenu = menu;
-    setContextMenuPolicy(menu ? Qt::CustomContextMenu : Qt::DefaultContextMenu);
+    if (menu)
+        m_copy->addTo(*menu);
 }
 
 void DbGrid::showEvent(QShowEvent* event)
@@ -334,6 +337,16 @@ void DbGrid::mouseDoubleClickEvent(QMouseEvent* event)
 {
     QTableView::mouseDoubleClickEvent(event);
     emit dblClick();
+}
+
+void DbGrid::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Copy)) {
+        guarded([this] { m_copy->copyName(); });
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }
 
 void DbGrid::wheelEvent(QWheelEvent* event)

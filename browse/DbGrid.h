@@ -12,6 +12,7 @@
 class Dataset;
 class DatasetModel;
 class GridCellDelegate;
+class GridCopy;
 class IconCellDelegate;
 class QMenu;
 
@@ -46,8 +47,11 @@ public:
     /// Draws this column as icon cells; the pictures come from exeFolder's images folder
     /// (empty: the running executable's folder).
     void setIconColumn(int column, const QString& exeFolder = QString());
+    /// The column drawn as icon cells; -1 when none is.
+    int iconColumn() const;
 
-    /// Shows this menu (not owned) where the user right-clicks; nullptr shows none.
+    /// Shows this menu (not owned) where the user right-clicks, with the copy entries added
+    /// after a separator; nullptr shows the copy entries alone. A menu serves one grid.
     void setPopupMenu(QMenu* menu);
 
     /// Row height that shows the base font's text, and whole 32x32 pictures in icon grids.
@@ -76,6 +80,8 @@ protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    /// Ctrl+Insert copies the current row's name (Ctrl+C belongs to a frame command).
+    void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
 private:
@@ -98,6 +104,7 @@ private:
     GridCellDelegate* m_textDelegate = nullptr;
     IconCellDelegate* m_iconDelegate = nullptr;
     QPointer<QMenu> m_popupMenu;
+    GridCopy* m_copy;
     QFont m_baseFont;
     bool m_syncing = false;
     bool m_valuesFitted = false;

@@ -43,6 +43,14 @@ void DbLookupComboBox::showPopup()
         alignPopupRight(*this);
 }
 
+void DbLookupComboBox::pickRow(int position)
+{
+    if (position < 0 || position >= count())
+        return;
+    setCurrentIndex(position);
+    pick(position);
+}
+
 void DbLookupComboBox::pick(int index)
 {
     m_lastPick = itemData(index).toString();

@@ -27,6 +27,10 @@ public:
 
     void showPopup() override;
 
+    /// Picks the entry of the dataset's row at this position as the user would: shows it, makes
+    /// the row current and emits picked(). A position outside the list picks nothing.
+    void pickRow(int position);
+
 signals:
     /// The user picked an entry (also the one already shown).
     void picked(const QString& text);

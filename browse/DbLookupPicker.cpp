@@ -53,6 +53,8 @@ void DbLookupPicker::cover(EditGrid& grid, const QString& field)
         const QRect over(grid.viewport()->mapTo(parentWidget(), cell.topLeft()), cell.size());
         if (geometry() != over)
             setGeometry(over);
+        // Over a read-only copy it still names the value but picks nothing.
+        setEnabled(!(m_rows && m_rows->readOnly()));
         if (!isVisible()) {
             show();
             raise();

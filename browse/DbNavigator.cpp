@@ -117,6 +117,8 @@ void DbNavigator::setDataset(Dataset& dataset)
     for (const QMetaObject::Connection& c : std::as_const(m_connections))
         disconnect(c);
     m_dataset = &dataset;
+    // Over a read-only copy the editing buttons are not offered at all.
+    setVisibleButtons(m_wanted);
     const auto update = guardedSlot([this] { updateButtons(); });
     m_connections = {connect(&dataset, &Dataset::rowsChanged, this, update),
                      connect(&dataset, &Dataset::currentChanged, this, update),
@@ -141,8 +143,12 @@ QVector<DbNavigator::Button> DbNavigator::allButtons()
 
 void DbNavigator::setVisibleButtons(const QVector<Button>& buttons)
 {
-    for (int b = 0; b < kButtonCount; ++b)
-        m_buttons[b]->setVisible(buttons.contains(Button(b)));
+    m_wanted = buttons;
+    const bool readOnly = m_dataset && m_dataset->readOnly();
+    for (int b = 0; b < kButtonCount; ++b) {
+        const bool edits = b >= Insert && b <= Cancel;
+        m_buttons[b]->setVisible(buttons.contains(Button(b)) && !(readOnly && edits));
+    }
     setNavigatorWidth(kButtonWidth * shownCount());
     updateButtons();
 }

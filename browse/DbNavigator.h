@@ -20,7 +20,8 @@ public:
     /// Binds to a dataset (not owned); once it is gone the buttons do nothing.
     void setDataset(Dataset& dataset);
     QToolButton* button(Button which) const;
-    /// Shows these buttons, in the navigator's own order (First to Last only by default).
+    /// Shows these buttons, in the navigator's own order (First to Last only by default). Over a
+    /// read-only dataset Insert, Delete, Edit, Post and Cancel stay hidden.
     void setVisibleButtons(const QVector<Button>& buttons);
     /// The moving and editing buttons, without Refresh.
     static QVector<Button> editingButtons();
@@ -37,4 +38,5 @@ private:
     QPointer<Dataset> m_dataset;
     QToolButton* m_buttons[kButtonCount] = {};
     QVector<QMetaObject::Connection> m_connections;
+    QVector<Button> m_wanted;
 };

@@ -56,9 +56,15 @@ void EditGrid::dropUnchangedNewRow()
 
 void EditGrid::keyPressEvent(QKeyEvent* event)
 {
+    // An edit grid works on cells: its copy key copies the current cell, as item views do.
+    if (event->matches(QKeySequence::Copy)) {
+        QTableView::keyPressEvent(event);
+        return;
+    }
     Dataset* d = dataset();
     const bool editingCell = state() == QAbstractItemView::EditingState;
-    if (d && d->isOpen() && !editingCell) {
+    // A read-only copy offers no row to insert or delete; the keys do what a browse grid does.
+    if (d && d->isOpen() && !editingCell && !d->readOnly()) {
         const bool handled = [&] {
             if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::ControlModifier) {
                 guarded([&] {

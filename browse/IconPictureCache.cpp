@@ -20,13 +20,20 @@ int costOf(const QImage& image)
 
 IconPictureCache::IconPictureCache(qint64 maxBytes) : m_entries(int(qMax<qint64>(1, maxBytes / 1024))) {}
 
-QImage IconPictureCache::picture(const QString& path, const QSize& largest)
+QImage IconPictureCache::picture(const QString& named, const QSize& largest)
 {
-    if (path.isEmpty())
+    if (named.isEmpty())
         return QImage();
-    const QFileInfo info(path);
-    if (!info.isFile())
-        return QImage();
+    QString path = named;
+    QFileInfo info(path);
+    if (!info.isFile()) {
+        path = m_otherCase.find(named);
+        if (path.isEmpty())
+            return QImage();
+        info = QFileInfo(path);
+        if (!info.isFile())
+            return QImage();
+    }
     const QDateTime modified = info.lastModified();
     const qint64 size = info.size();
     if (const Entry* e = m_entries.object(path)) {

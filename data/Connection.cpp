@@ -2,6 +2,7 @@
 
 #include "data/DatabaseFileCheck.h"
 #include "data/DbError.h"
+#include "data/ReadFailure.h"
 #include "data/SharedRows.h"
 
 #include <QFile>
@@ -72,6 +73,16 @@ QString Connection::connectionString() const
     return m_connectionString;
 }
 
+void Connection::setReadOnly(const QString& why)
+{
+    m_readOnlyReason = why;
+}
+
+void Connection::setShownFile(const QString& file)
+{
+    m_shownFile = file;
+}
+
 void Connection::open()
 {
     if (m_db)
@@ -85,7 +96,8 @@ void Connection::open()
     sqlite3* db = nullptr;
     const QByteArray native = QFile::encodeName(path);
     // One thread uses the connection: SQLite need not lock it around every call.
-    const int rc = sqlite3_open_v2(native.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+    const int mode = isReadOnly() ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    const int rc = sqlite3_open_v2(native.constData(), &db, mode | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         const QString why = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory");
         sqlite3_close(db);
@@ -102,6 +114,8 @@ void Connection::open()
         sqlite3_close(db);
         throw;
     }
+    if (!m_shownFile.isEmpty())
+        nameFileOf(db, m_shownFile);
     m_db = db;
 }
 
@@ -112,6 +126,7 @@ void Connection::close()
     // The only statements kept between fetches are the shared ones, finalised here, so
     // close_v2 frees the handle at once.
     m_shared->clear();
+    forgetFileOf(m_db);
     sqlite3_close_v2(m_db);
     m_db = nullptr;
 }

@@ -28,7 +28,16 @@ public:
     void setConnectionString(const QString& s);
     QString connectionString() const;
 
-    /// Opens the file read-write. Throws DbError when it is missing, unreadable, locked, not a
+    /// From the next open on, opens the file read-only and refuses every write with `why` (a
+    /// sentence for the user); an empty text makes it writable again.
+    void setReadOnly(const QString& why);
+    bool isReadOnly() const { return !m_readOnlyReason.isEmpty(); }
+    QString readOnlyReason() const { return m_readOnlyReason; }
+    /// The file a failed read names from the next open on: a copy names the file it was made
+    /// from. Empty: the file opened.
+    void setShownFile(const QString& file);
+
+    /// Opens the file read-write (read-only when set so). Throws DbError when it is missing, unreadable, locked, not a
     /// database (a Jet/Access file is recognised and named as such) or corrupt.
     void open();
     void close();
@@ -50,6 +59,8 @@ public:
 
 private:
     QString m_connectionString;
+    QString m_readOnlyReason;
+    QString m_shownFile;
     sqlite3* m_db = nullptr;
     quint64 m_writeCount = 0;
     std::unique_ptr<SharedRows> m_shared;

@@ -24,12 +24,25 @@ TDBModule::~TDBModule()
 
 void TDBModule::DataModuleCreate(const QString& exeFolderWithSeparator)
 {
+    ADOConnection1.setReadOnly(QString());
+    ADOConnection1.setShownFile(QString());
     openWith(Connection::composeConnectionString(exeFolderWithSeparator));
 }
 
 void TDBModule::openDatabaseFile(const QString& file)
 {
+    ADOConnection1.setReadOnly(QString());
+    ADOConnection1.setShownFile(QString());
     openWith(Connection::composeConnectionStringForFile(file));
+}
+
+void TDBModule::openImportedCopy(const QString& copy, const QString& source, const QString& readOnlyWhy)
+{
+    if (ADOConnection1.isOpen())
+        ADOConnection1.close();
+    ADOConnection1.setReadOnly(readOnlyWhy);
+    ADOConnection1.setShownFile(source);
+    openWith(Connection::composeConnectionStringForFile(copy));
 }
 
 void TDBModule::openWith(const QString& connectionString)

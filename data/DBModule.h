@@ -22,6 +22,10 @@ public:
     void DataModuleCreate(const QString& exeFolderWithSeparator);
     /// The same steps over a database file of any name and place.
     void openDatabaseFile(const QString& file);
+    /// The same steps over the SQLite copy of another file (a Jet file imported): the copy is
+    /// opened read-only, every write is refused with `readOnlyWhy`, and failed reads name
+    /// `source`.
+    void openImportedCopy(const QString& copy, const QString& source, const QString& readOnlyWhy);
     /// Closes the connection.
     void DataModuleDestroy();
 

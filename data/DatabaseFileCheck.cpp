@@ -20,9 +20,15 @@ QString damaged(const QString& path)
     return QStringLiteral("Database file %1 is truncated or damaged").arg(path);
 }
 
+bool isJetHead(const QByteArray& head)
+{
+    const QByteArray engine = head.mid(4, 15);
+    return engine == "Standard Jet DB" || engine == "Standard ACE DB";
+}
+
 } // namespace
 
-void checkDatabaseFile(const QString& path)
+void checkReadableFile(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.exists())
@@ -37,14 +43,29 @@ void checkDatabaseFile(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw DbError(QStringLiteral("Database file %1 cannot be read: %2").arg(path, file.errorString()));
-    const qint64 size = file.size();
-    if (size == 0)
+    if (file.size() == 0)
         throw DbError(QStringLiteral("Database file %1 is empty, not a database").arg(path));
+}
 
+bool isJetDatabaseFile(const QString& path)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return false;
+    return isJetHead(file.read(19));
+}
+
+void checkDatabaseFile(const QString& path)
+{
+    checkReadableFile(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw DbError(QStringLiteral("Database file %1 cannot be read: %2").arg(path, file.errorString()));
+    const qint64 size = file.size();
     const QByteArray head = file.read(100);
-    const QByteArray engine = head.mid(4, 15);
-    if (engine == "Standard Jet DB" || engine == "Standard ACE DB")
-        throw DbError(QStringLiteral("%1 is a Jet/Access database; this version reads SQLite databases only").arg(path));
+    if (isJetHead(head))
+        throw DbError(QStringLiteral("%1 is a Jet/Access database, which is read through an imported copy; it has not "
+                                     "been imported (start the program on it again to import it)").arg(path));
     if (!head.startsWith(QByteArray("SQLite format 3\0", 16))) {
         if (head.size() < 16 && QByteArray("SQLite format 3\0", 16).startsWith(head))
             throw DbError(damaged(path));

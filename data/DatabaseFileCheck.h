@@ -7,8 +7,15 @@
 
 struct sqlite3;
 
-/// Throws DbError naming the path when the file cannot be the game database.
+/// Throws DbError naming the path when it is missing, a folder, not a regular file, unreadable
+/// or empty.
+void checkReadableFile(const QString& path);
+/// Throws DbError naming the path when the file cannot be the game database. A Jet/Access file
+/// is refused too: it is read through an imported copy, never opened as it is.
 void checkDatabaseFile(const QString& path);
+/// Whether the file starts as a Jet/Access database does (any version); false when it cannot
+/// be read.
+bool isJetDatabaseFile(const QString& path);
 /// Reads the schema once through the open handle; throws DbError for a corrupt, foreign or
 /// locked file.
 void probeOpenDatabase(sqlite3* db, const QString& path);

@@ -133,6 +133,9 @@ public:
     /// column names. A whole-table dataset writes to its own table.
     void setUpdateTable(const QString& table);
     DatasetState state() const;
+    /// Whether the connection is read-only (a copy of a file that cannot be written back): every
+    /// field is read-only and edit, insert, post and delete throw DbError with its reason.
+    bool readOnly() const;
     /// Whether the user changed a value of the row being edited or inserted.
     bool modified() const;
     /// Whether a field can be written (not the key the database numbers, not a computed field).

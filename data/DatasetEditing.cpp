@@ -51,9 +51,27 @@ QString Dataset::writeTable() const
     return table;
 }
 
+namespace {
+
+// A connection over a copy that must not be edited refuses every write with its reason.
+void refuseWhenReadOnly(const DatasetStore& s)
+{
+    if (s.connection.isReadOnly())
+        throw DbError(s.connection.readOnlyReason());
+}
+
+} // namespace
+
+bool Dataset::readOnly() const
+{
+    return m_store->connection.isReadOnly();
+}
+
 bool Dataset::fieldReadOnly(int column) const
 {
     const DatasetStore& s = *m_store;
+    if (readOnly())
+        return true;
     if (column < 0 || column >= fieldCount() || (s.tableName.isEmpty() && s.updateTable.isEmpty()))
         return true;
     writeTable();
@@ -130,6 +148,7 @@ void Dataset::edit()
     DatasetStore& s = *m_store;
     if (!s.open || s.pos < 0 || s.edit.state != DatasetState::Browse)
         return;
+    refuseWhenReadOnly(s);
     writeTable();
     ensureRows();
     int64_t key = 0;
@@ -150,6 +169,7 @@ void Dataset::insert()
     DatasetStore& s = *m_store;
     if (!s.open)
         throw DbError(QStringLiteral("%1 is not open").arg(listName(*this, s.tableName)));
+    refuseWhenReadOnly(s);
     leaveEditing();
     const QString table = writeTable();
     ensureRows();
@@ -188,6 +208,7 @@ void Dataset::setFieldValue(int column, const Value& value)
         throw DbError(QStringLiteral("%1 is not open").arg(listName(*this, s.tableName)));
     if (column < 0 || column >= fieldCount())
         throw DbError(QStringLiteral("No field %1 in %2").arg(column).arg(listName(*this, s.tableName)));
+    refuseWhenReadOnly(s);
     if (fieldReadOnly(column))
         throw DbError(QStringLiteral("Field '%1' cannot be modified").arg(fieldNames()[column]));
     if (s.edit.state == DatasetState::Browse) {
@@ -216,6 +237,7 @@ void Dataset::post()
         emit stateChanged(DatasetState::Browse);
         return;
     }
+    refuseWhenReadOnly(s);
     // Details first: their rows belong to this row as it is now.
     for (const QPointer<Dataset>& d : std::as_const(s.dependents))
         if (d && d->isOpen())
@@ -298,6 +320,7 @@ void Dataset::deleteRecord()
     }
     if (!s.open || s.pos < 0)
         return;
+    refuseWhenReadOnly(s);
     ensureRows();
     for (const QPointer<Dataset>& d : std::as_const(s.dependents))
         if (d && d->isOpen())

@@ -1,6 +1,30 @@
 #include "data/ReadFailure.h"
 
+#include <QHash>
+
 #include <sqlite3.h>
+
+namespace {
+
+// The file each handle's failures name when it is not the file open. One thread uses the
+// connections.
+QHash<sqlite3*, QString>& shownFiles()
+{
+    static QHash<sqlite3*, QString> files;
+    return files;
+}
+
+} // namespace
+
+void nameFileOf(sqlite3* db, const QString& file)
+{
+    shownFiles().insert(db, file);
+}
+
+void forgetFileOf(sqlite3* db)
+{
+    shownFiles().remove(db);
+}
 
 QString fileProblem(int sqliteCode, const QString& sqliteText)
 {
@@ -34,5 +58,6 @@ DbError readFailure(sqlite3* db, const QString& shownStatement)
     const QString text = QString::fromUtf8(sqlite3_errmsg(db));
     const char* file = sqlite3_db_filename(db, "main");
     const QString details = QStringLiteral("Statement:\n%1\n\nSQLite: %2 (code %3)").arg(shownStatement, text).arg(code);
-    return DbError::readFailure(QString::fromUtf8(file ? file : ""), fileProblem(code, text), details);
+    const QString shown = shownFiles().value(db, QString::fromUtf8(file ? file : ""));
+    return DbError::readFailure(shown, fileProblem(code, text), details);
 }

@@ -8,6 +8,10 @@
 
 struct sqlite3;
 
+/// Failures on `db` name `file` instead of the file open (until forgotten).
+void nameFileOf(sqlite3* db, const QString& file);
+void forgetFileOf(sqlite3* db);
+
 /// The failure of the statement (shown as written) that just failed on db.
 DbError readFailure(sqlite3* db, const QString& shownStatement);
 

@@ -37,7 +37,12 @@ TableShape TableShape::read(sqlite3* db, const QString& table)
         c.name = textAt(info.get(), 0);
         c.declaredType = textAt(info.get(), 1);
         c.notNull = sqlite3_column_int(info.get(), 2) != 0;
-        if (sqlite3_column_int(info.get(), 3) > 0) {
+        c.keyPosition = sqlite3_column_int(info.get(), 3);
+        const char* collation = nullptr;
+        if (sqlite3_table_column_metadata(db, nullptr, name.constData(), c.name.toUtf8().constData(), nullptr, &collation,
+                                          nullptr, nullptr, nullptr) == SQLITE_OK && collation)
+            c.collation = QString::fromUtf8(collation);
+        if (c.keyPosition > 0) {
             ++keyParts;
             keyAt = shape.m_columns.size();
         }

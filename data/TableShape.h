@@ -1,6 +1,7 @@
 #pragma once
-// What a table's declaration says about its columns, as the writes of an edited row need it:
-// declared types, which are required, and which column is the integer key.
+// What a table's declaration says about its columns, as the writes of an edited row and the
+// copy of an imported file need it: declared types, collations, which are required, the primary
+// key and which column is the integer key.
 
 #include <QString>
 #include <QVector>
@@ -11,6 +12,8 @@ struct TableColumn {
     QString name;
     QString declaredType; ///< as written in CREATE TABLE ("INTEGER", "TEXT", "REAL", ...)
     bool notNull = false;
+    QString collation;    ///< "BINARY", "NOCASE", ...; empty where SQLite cannot tell
+    int keyPosition = 0;  ///< 1-based place in the primary key; 0 when not part of it
 };
 
 class TableShape {

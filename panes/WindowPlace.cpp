@@ -50,7 +50,17 @@ bool WindowPlace::show(const PlaceKey& key)
 {
     if (m_custom.show)
         return m_custom.show(key);
-    return showInList(key);
+    if (showInList(key))
+        return true;
+    return m_widen && !key.isEmpty() && m_widen() && showInList(key);
+}
+
+void WindowPlace::jump(const std::function<void()>& move)
+{
+    const PlaceKey before = key();
+    move();
+    if (!before.isEmpty() && key() != before)
+        emit jumpedFrom(before);
 }
 
 bool WindowPlace::showInList(const PlaceKey& key)
@@ -76,6 +86,13 @@ bool WindowPlace::showInList(const PlaceKey& key)
         }
     }
     return false;
+}
+
+QString placeTitle(const QWidget& form)
+{
+    const WindowPlace* place = WindowPlace::of(&form);
+    const QString name = place ? place->name() : QString();
+    return name.isEmpty() ? form.windowTitle() : form.windowTitle() + QStringLiteral(" \u2014 ") + name;
 }
 
 bool openPlace(NavigationHost& host, WindowKind kind, const PlaceKey& key)

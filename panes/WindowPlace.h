@@ -34,9 +34,18 @@ public:
     PlaceKey key() const;
     /// The current row's name; empty when there is none.
     QString name() const;
-    /// Makes the row with this key current. Returns false, moving nothing, when no visible row
-    /// has it.
+    /// Makes the row with this key current. When no visible row has it, the window may show
+    /// more rows (setWidening) and the key is looked for again. Returns false, moving nothing
+    /// but the widening, when no row has it.
     bool show(const PlaceKey& key);
+
+    /// How the window shows more rows when a key is not among those it shows (the monsters
+    /// window goes to its "All" band); returns whether it showed more.
+    void setWidening(std::function<bool()> widen) { m_widen = std::move(widen); }
+
+    /// Runs a move the user asked for as a jump inside the window (not a step through the list):
+    /// when it changes the row, the row left is told through jumpedFrom.
+    void jump(const std::function<void()>& move);
 
     /// For a window whose rows are not one list's (the skills window picks a class first):
     /// its own reading of the key and name and its own way to show a key.
@@ -53,6 +62,8 @@ public:
 signals:
     /// The current row changed.
     void moved();
+    /// A jump inside the window left this row (the frame's history keeps it).
+    void jumpedFrom(const PlaceKey& key);
 
 private:
     bool showInList(const PlaceKey& key);
@@ -62,7 +73,12 @@ private:
     QStringList m_keyFields;
     QString m_nameField;
     Custom m_custom;
+    std::function<bool()> m_widen;
 };
+
+/// What a window shows, as the frame lists it: its caption and, when it stands on a row, the
+/// row's name ("Monsters — Ice Bear").
+QString placeTitle(const QWidget& form);
 
 /// Opens a new window of this kind through the host and makes the row with this key current
 /// there. Returns whether the row was found (false also when no window was made).

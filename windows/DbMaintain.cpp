@@ -13,6 +13,7 @@
 #include "windows/DbMaintainStatements.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QSplitter>
@@ -86,6 +87,11 @@ TDbMaintainForm::TDbMaintainForm(NavigationHost&, TDBModule& db, QWidget* parent
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    // A copy of a Jet file: every grid browses, no navigator edits, and the window says why.
+    if (c.isReadOnly()) {
+        setWindowTitle(windowTitle() + QStringLiteral(" (read-only)"));
+        layout->addWidget(readOnlyNotice(c.readOnlyReason(), this));
+    }
     m_pages = pageControl(QStringLiteral("PageControl1"), this);
     layout->addWidget(m_pages);
     m_pages->addTab(itemsPage(), QStringLiteral("Items Add/Edit"));

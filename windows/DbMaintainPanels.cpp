@@ -6,6 +6,7 @@
 #include "browse/ToolRow.h"
 #include "browse/UiFont.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -60,6 +61,33 @@ GridPanel gridPanel(const QString& gridName, const QString& navigatorName, Datas
     out.grid->setDataset(dataset);
     layout->addWidget(out.grid, 1);
     return out;
+}
+
+QLabel* readOnlyNotice(const QString& why, QWidget* parent)
+{
+    // Indented lines of the reason are commands to type: set apart, in a fixed face.
+    QString html = QStringLiteral("<b>Read-only.</b> ");
+    const QStringList lines = why.split(QLatin1Char('\n'));
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString& line = lines[i];
+        if (line.startsWith(QLatin1String("    ")))
+            html += QStringLiteral("<br><code>&nbsp;&nbsp;&nbsp;&nbsp;%1</code><br>").arg(line.trimmed().toHtmlEscaped());
+        else
+            html += (i > 0 && !lines[i - 1].startsWith(QLatin1String("    ")) ? QStringLiteral(" ") : QString()) + line.toHtmlEscaped();
+    }
+    auto* notice = new QLabel(html, parent);
+    notice->setObjectName(QStringLiteral("ReadOnlyNotice"));
+    notice->setTextFormat(Qt::RichText);
+    notice->setWordWrap(true);
+    notice->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    notice->setFont(uiFont(kSansSerif, 11));
+    notice->setContentsMargins(8, 6, 8, 6);
+    notice->setAutoFillBackground(true);
+    QPalette look = notice->palette();
+    look.setColor(QPalette::Window, QColor(255, 244, 196));
+    look.setColor(QPalette::WindowText, Qt::black);
+    notice->setPalette(look);
+    return notice;
 }
 
 QToolBar* idleNavigatorBar(const QString& barName, const QString& navigatorName, QWidget* parent)

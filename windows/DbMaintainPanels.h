@@ -12,6 +12,7 @@
 class Dataset;
 class DbLookupPicker;
 class EditGrid;
+class QLabel;
 class QLineEdit;
 class QToolBar;
 class QWidget;
@@ -41,6 +42,9 @@ struct GridPanel {
 GridPanel gridPanel(const QString& gridName, const QString& navigatorName, Dataset& dataset,
                     const QVector<GridColumn>& columns, QWidget* parent,
                     const QVector<DbNavigator::Button>& buttons = DbNavigator::editingButtons());
+
+/// The strip over the pages of a window whose database cannot be edited: says so and why.
+QLabel* readOnlyNotice(const QString& why, QWidget* parent);
 
 /// A tool bar holding only a navigator tied to no data.
 QToolBar* idleNavigatorBar(const QString& barName, const QString& navigatorName, QWidget* parent);

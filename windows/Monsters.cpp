@@ -91,7 +91,14 @@ TMonstersForm::TMonstersForm(NavigationHost& host, TDBModule& db, QWidget* paren
     m_altDrops = namedQuery(connection, QStringLiteral("AlternativeDrops"), dropSourceSql(), this);
     m_altSpoils = namedQuery(connection, QStringLiteral("AlternativeSpoil"), alternativeSpoilSql(), this);
     m_spawnPoints = namedQuery(connection, QStringLiteral("MobLoc"), monsterLocationSql(), this);
-    new WindowPlace(*this, WindowKind::Monsters, *m_monsterQuery, {kMonsterId}, QStringLiteral("name_lang"));
+    m_place = new WindowPlace(*this, WindowKind::Monsters, *m_monsterQuery, {kMonsterId}, QStringLiteral("name_lang"));
+    // A monster the band does not hold is in the "All" band.
+    m_place->setWidening([this] {
+        if (bandOfStatement(m_monsterQuery->sql()) == kAllBand)
+            return false;
+        BandButtonClick(kAllBand);
+        return true;
+    });
     m_monsterQuery->setAfterScroll([this] { MonsterQueryAfterScroll(); });
 
     auto* layout = new QVBoxLayout(this);
@@ -292,9 +299,11 @@ void TMonstersForm::ViewItemDetail2Click() { openItemFrom(m_host, *m_spoils); }
 void TMonstersForm::AlternativeCellClick(Dataset& sources)
 {
     const QString monster = sources.asText(QStringLiteral("id"));
-    BandButtonClick(kAllBand);
-    if (!monster.isEmpty())
-        m_monsterQuery->locate(kMonsterId, monster, CaseInsensitive | PartialKey);
+    m_place->jump([&] {
+        BandButtonClick(kAllBand);
+        if (!monster.isEmpty())
+            m_monsterQuery->locate(kMonsterId, monster, CaseInsensitive | PartialKey);
+    });
 }
 
 void TMonstersForm::AlternativeDblClick() { m_pages->setCurrentIndex(0); }

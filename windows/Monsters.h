@@ -14,6 +14,7 @@ class QMenu;
 class QTabWidget;
 class QToolButton;
 class TDBModule;
+class WindowPlace;
 
 class TMonstersForm : public QWidget {
     Q_OBJECT
@@ -58,4 +59,5 @@ private:
     DropsSpoilsPage* m_ownPage = nullptr;   // TabSheet1: DBGrid2, DBGrid3
     DropsSpoilsPage* m_altPage = nullptr;   // TabSheet2: DBGrid5, DBGrid4
     MapView* m_map = nullptr;               // PaintBox1
+    WindowPlace* m_place = nullptr;
 };

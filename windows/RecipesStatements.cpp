@@ -20,3 +20,12 @@ QString recipeIngredientsSql()
         QStringLiteral("ORDER BY ingredients.quantity DESC;"),
     }.join(QLatin1Char('\n'));
 }
+
+QString recipeSearchSql()
+{
+    return QStringList{
+        QStringLiteral("SELECT itemnames.name, recipes.item_id, recipes.rate, items.icon"),
+        QStringLiteral("FROM (itemnames INNER JOIN recipes ON itemnames.id = recipes.item_id) LEFT JOIN items ON "
+                       "items.id = recipes.item_id;"),
+    }.join(QLatin1Char('\n'));
+}

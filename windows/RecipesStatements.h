@@ -9,3 +9,6 @@ QString recipeListSql();
 /// Every ingredient of every recipe with its name and icon, largest quantity first
 /// (RecipeDetails): three lines.
 QString recipeIngredientsSql();
+/// Every recipe the list shows with the picture of the item it makes, for the search: the
+/// list's join, the item's icon beside it.
+QString recipeSearchSql();

@@ -10,6 +10,7 @@
 #include "browse/WrapBar.h"
 #include "data/Dataset.h"
 #include "data/DBModule.h"
+#include "windows/SkilsPlace.h"
 #include "windows/SkilsStatements.h"
 
 #include <QCheckBox>
@@ -87,6 +88,7 @@ TSkilsForm::TSkilsForm(NavigationHost&, TDBModule& db, QWidget* parent, const QS
     // The queries come after the views, so they outlive them when the window is destroyed.
     createQueries(db);
     connectHandlers();
+    declarePlace(db);
     m_races->open();
 }
 
@@ -166,6 +168,13 @@ void TSkilsForm::connectHandlers()
     connect(m_applyFilter, &QCheckBox::toggled, this, guardedSlot([this] { CheckBox1Click(); }));
 }
 
+void TSkilsForm::declarePlace(TDBModule& db)
+{
+    SkilsParts parts{m_races,  m_classes,   m_firstProfs, m_secondProfs, m_skills, m_race, m_clas,
+                     m_firstProf, m_secondProf, m_applyFilter, [this] { return m_shownNode; }};
+    new SkilsPlace(*this, db.ADOConnection1, std::move(parts));
+}
+
 // --- handlers ------------------------------------------------------------------------------------
 
 void TSkilsForm::RaceClick()
@@ -203,6 +212,7 @@ void TSkilsForm::showNode(const Dataset& nodes)
 {
     // The picked node is the list's current row; its id goes as decimal text.
     const QString classId = nodes.asText(kId);
+    m_shownNode = classId;
     LoadSkills(classId);
     LoadLevels(classId);
 }

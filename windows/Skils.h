@@ -29,6 +29,7 @@ private:
     void buildGrid(const QString& exeFolder);
     void createQueries(TDBModule& db);
     void connectHandlers();
+    void declarePlace(TDBModule& db);
 
     // Handlers.
     void RaceClick();
@@ -57,4 +58,5 @@ private:
     DbLookupComboBox* m_lvlFilter = nullptr; // LvlFilter
     QCheckBox* m_applyFilter = nullptr;      // CheckBox1
     DbGrid* m_grid = nullptr;                // DBGrid1
+    QString m_shownNode;                     // the id of the node whose skills the grid shows
 };

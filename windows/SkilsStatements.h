@@ -12,3 +12,10 @@ QString childNodeSql();
 QString skilsSql();
 /// The levels at which one node learns, parameter classid (ADOLvl); no order of its own.
 QString levelSql();
+
+/// Every skill some node learns with its name and icon, one row per skill and skill level, each
+/// skill's lowest level first: the rows the skill list can show, for the search.
+QString skillSearchSql();
+/// The nodes that learn one skill and at which skill levels, parameter skillid: the rows of that
+/// skill the skill list can show, for the window's place.
+QString skillLearnersSql();

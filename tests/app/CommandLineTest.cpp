@@ -77,9 +77,43 @@ TEST(CommandLine, RefusesWrongArgumentsWithAReason)
     }
     const QString usage = commandLineUsage();
     EXPECT_TRUE(usage.startsWith("Usage: tavrin [options]"));
-    for (const char* sw : {"--database", "--maintenance", "--open", "--help", "--version"})
+    for (const char* sw : {"--database", "--maintenance", "--open", "--help", "--version", "--convert"})
         EXPECT_TRUE(usage.contains(QString::fromLatin1(sw))) << sw;
     EXPECT_FALSE(usage.contains("platform"));
+}
+
+TEST(CommandLine, ConvertTakesTheJetFileAndTheFileToWrite)
+{
+    const CommandLine convert = parse({"--convert", "/games/gd.mdb", "copy.db"});
+    EXPECT_EQ(convert.action, CommandLine::Action::Convert);
+    EXPECT_EQ(convert.source, "/games/gd.mdb");
+    EXPECT_EQ(convert.target, "copy.db");
+    EXPECT_EQ(parse({"copy.db", "--convert=my game.mdb"}).source, "my game.mdb");
+    // The import's own process, which the program starts; not in the help.
+    const CommandLine child = parse({"--import-jet", "a.mdb", "b.db"});
+    EXPECT_EQ(child.action, CommandLine::Action::ImportJet);
+    EXPECT_EQ(child.target, "b.db");
+    EXPECT_FALSE(commandLineUsage().contains("import-jet"));
+    EXPECT_TRUE(commandLineUsage().contains("tavrin --convert IN.mdb OUT.db"));
+    // --help still wins.
+    EXPECT_EQ(parse({"--convert", "a.mdb", "b.db", "--help"}).action, CommandLine::Action::ShowHelp);
+
+    const struct {
+        QStringList args;
+        const char* mentions;
+    } wrong[] = {
+        {{"--convert", "a.mdb"}, "needs the Jet file and the SQLite file"},
+        {{"--convert", "a.mdb", "b.db", "c.db"}, "needs the Jet file and the SQLite file"},
+        {{"--convert", " ", "b.db"}, "needs the Jet file"},
+        {{"--convert", "a.mdb", "b.db", "--convert", "c.mdb"}, "more than once"},
+        {{"--convert", "a.mdb", "b.db", "--database", "x.db"}, "opens no window"},
+        {{"--convert", "a.mdb", "b.db", "--maintenance"}, "opens no window"},
+    };
+    for (const auto& c : wrong) {
+        const CommandLine line = parse(c.args);
+        EXPECT_EQ(line.action, CommandLine::Action::Refuse) << c.args.join(' ').toStdString();
+        EXPECT_TRUE(line.problem.contains(QString::fromLatin1(c.mentions))) << line.problem.toStdString();
+    }
 }
 
 TEST(DatabaseLocation, FirstFolderHoldingTheDatabaseWinsAndEveryPlaceIsNamed)

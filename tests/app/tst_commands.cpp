@@ -124,7 +124,12 @@ void TestCommands::menuBar()
 
     auto* window = form.findChild<QMenu*>(QStringLiteral("Window1"));
     QStringList captions, hints;
+    // The list of open windows follows the commands, after a separator hidden while it is empty.
     for (QAction* a : window->actions()) {
+        if (a->isSeparator()) {
+            QVERIFY(!a->isVisible());
+            continue;
+        }
         captions << a->text();
         hints << a->statusTip();
     }
@@ -200,7 +205,8 @@ void TestCommands::windowMenuFollowsChildWindows()
     TMainForm form(opened.factory());
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    const QList<QAction*> items = form.findChild<QMenu*>(QStringLiteral("Window1"))->actions();
+    QList<QAction*> items = form.findChild<QMenu*>(QStringLiteral("Window1"))->actions();
+    items.removeIf([](const QAction* a) { return a->isSeparator(); });
     auto enabled = [&] {
         int n = 0;
         for (QAction* a : items)
@@ -217,7 +223,8 @@ void TestCommands::windowMenuFollowsChildWindows()
     QCOMPARE(enabled(), 5);
     children[1]->close();
     QTRY_COMPARE(enabled(), 0);
-    QCOMPARE(form.findChild<QMenu*>(QStringLiteral("Window1"))->actions().size(), 5); // lists no windows
+    // The commands and the hidden separator of a list of no windows.
+    QTRY_COMPARE(form.findChild<QMenu*>(QStringLiteral("Window1"))->actions().size(), 6);
 }
 
 void TestCommands::tilingAndArranging()

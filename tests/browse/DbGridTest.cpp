@@ -3,11 +3,14 @@
 
 #include "browse/DatasetModel.h"
 #include "browse/DbGrid.h"
+#include "browse/GridCopy.h"
 #include "browse/NameSearch.h"
 #include "data/Dataset.h"
 #include "tests/support/TinyDb.h"
 
 #include <QAbstractItemModelTester>
+#include <QClipboard>
+#include <QMenu>
 #include <QHeaderView>
 #include <QTabWidget>
 #include <QtTest>
@@ -45,6 +48,7 @@ private slots:
     void doubleClickAndCellClickReachTheWindow();
     void waitingRowsComeWhenTheGridIsShown();
     void aFailingFetchIsReportedFromTheEventLoop();
+    void copiesTheRowsNameAndText();
 
 private:
     std::unique_ptr<TinyDb> m_db;
@@ -291,3 +295,59 @@ int main(int argc, char** argv)
 }
 
 #include "DbGridTest.moc"
+
+void DbGridTest::copiesTheRowsNameAndText()
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    auto entry = [this](const char* name) { return m_grid->findChild<QAction*>(QLatin1String(name)); };
+    auto openMenu = [this] {
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(10, 10), m_grid->viewport()->mapToGlobal(QPoint(10, 10)));
+        QCoreApplication::sendEvent(m_grid->viewport(), &event);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu)
+            menu->close();
+        return menu;
+    };
+
+    // The name is the first column headed "...name"; the row is every shown column, pictures left out.
+    m_things->moveTo(5);
+    QCOMPARE(GridCopy::nameColumn(*m_grid), 1);
+    QVERIFY(openMenu());
+    QVERIFY(entry("CopyNameItem")->isEnabled() && entry("CopyRowItem")->isEnabled());
+    entry("CopyNameItem")->trigger();
+    QCOMPARE(clipboard->text(), QStringLiteral("O'Brien's Hat"));
+    entry("CopyRowItem")->trigger();
+    QCOMPARE(clipboard->text(), QStringLiteral("hat\tO'Brien's Hat\tHunter's Gear\t6"));
+    m_grid->setIconColumn(0);
+    m_grid->setColumnHidden(2, true);
+    entry("CopyRowItem")->trigger();
+    QCOMPARE(clipboard->text(), QStringLiteral("O'Brien's Hat\t6"));
+    m_grid->setFocus();
+    QTest::keyClick(m_grid.get(), Qt::Key_Up);
+    QTest::keyClick(m_grid.get(), Qt::Key_Insert, Qt::ControlModifier);
+    QCOMPARE(clipboard->text(), QStringLiteral("axe handle"));
+
+    // A grid whose columns name nothing copies no name; an empty list copies nothing at all.
+    m_grid->setColumns({gridColumn("kind", "Kind"), gridColumn("price", "Price")});
+    QCOMPARE(GridCopy::nameColumn(*m_grid), -1);
+    QVERIFY(openMenu());
+    QVERIFY(!entry("CopyNameItem")->isEnabled());
+    QVERIFY(entry("CopyRowItem")->isEnabled());
+    refilter(*m_things, QStringLiteral("kind = 'Nothing'"));
+    clipboard->setText(QStringLiteral("kept"));
+    QVERIFY(openMenu());
+    QVERIFY(!entry("CopyRowItem")->isEnabled());
+    QTest::keyClick(m_grid.get(), Qt::Key_Insert, Qt::ControlModifier);
+    entry("CopyRowItem")->trigger();
+    QCOMPARE(clipboard->text(), QStringLiteral("kept"));
+
+    // A grid with a menu of its own shows it, with the copy entries after a separator.
+    QMenu own;
+    own.addAction(QStringLiteral("Own Entry"));
+    m_grid->setPopupMenu(&own);
+    QCOMPARE(openMenu(), &own);
+    QCOMPARE(own.actions().size(), 4);
+    QVERIFY(own.actions().at(1)->isSeparator());
+    QCOMPARE(own.actions().at(2), entry("CopyNameItem"));
+    QCOMPARE(own.actions().at(3), entry("CopyRowItem"));
+}

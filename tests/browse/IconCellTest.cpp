@@ -24,6 +24,7 @@ private slots:
     void farLargerPicturesAreRefused_data();
     void farLargerPicturesAreRefused();
     void decodedPicturesAreKeptUntilTheFileChanges();
+    void namesDifferingOnlyInCaseAreFound();
 };
 
 void IconCellTest::filePathFollowsTheNamingRule_data()
@@ -266,3 +267,46 @@ void IconCellTest::decodedPicturesAreKeptUntilTheFileChanges()
 
 QTEST_MAIN(IconCellTest)
 #include "IconCellTest.moc"
+
+void IconCellTest::namesDifferingOnlyInCaseAreFound()
+{
+    QTemporaryDir dir;
+    const QString folder = dir.path() + QLatin1Char('/');
+    // As copied from a system that ignores case: lower-case files, an extension in other case.
+    writePicture(folder, QStringLiteral("sword.bmp"), QSize(32, 32), Qt::red);
+    writePicture(folder, QStringLiteral("Helm.Bmp"), QSize(32, 32), Qt::red);
+    IconPictureCache cache;
+    QCOMPARE(paintCell(folder, QStringLiteral("Sword"), cache).pixel(20, 17), kRed);
+    QCOMPARE(paintCell(folder, QStringLiteral("HELM.gif"), cache).pixel(20, 17), kRed);
+    QVERIFY(allWhite(paintCell(folder, QStringLiteral("shield"), cache)));
+    // The folder was listed once for all of them, however often they are painted.
+    for (int i = 0; i < 20; ++i)
+        paintCell(folder, QStringLiteral("Sword"), cache);
+    QCOMPARE(cache.folderScanCount(), 1);
+    // A file added later is found: the folder changed, so it is listed again.
+    QTest::qWait(20);
+    writePicture(folder, QStringLiteral("SHIELD.BMP.tmp"), QSize(32, 32), Qt::red);
+    QVERIFY(QFile::rename(folder + QStringLiteral("images/SHIELD.BMP.tmp"), folder + QStringLiteral("images/Shield.bmp")));
+    QCOMPARE(paintCell(folder, QStringLiteral("shield"), cache).pixel(20, 17), kRed);
+
+    // The exact name wins; among names equal but for case, the first in code-point order.
+    writePicture(folder, QStringLiteral("ABC.BMP"), QSize(32, 32), Qt::red);
+    writePicture(folder, QStringLiteral("abc.bmp"), QSize(32, 32), Qt::green);
+    writePicture(folder, QStringLiteral("xy.bmp"), QSize(32, 32), Qt::green);
+    writePicture(folder, QStringLiteral("XY.bmp"), QSize(32, 32), Qt::blue);
+    IconPictureCache fresh;
+    QCOMPARE(paintCell(folder, QStringLiteral("ABC"), fresh).pixel(20, 17), kRed);
+    QCOMPARE(paintCell(folder, QStringLiteral("abc"), fresh).pixel(20, 17), kRed);
+    QCOMPARE(paintCell(folder, QStringLiteral("xy"), fresh).pixel(20, 17), qRgb(0, 0, 255));
+
+    // The images folder and a folder in the value may differ in case too; nothing leads out.
+    QTemporaryDir other;
+    const QString app = other.path() + QStringLiteral("/app/");
+    QVERIFY(QDir(other.path()).mkpath(QStringLiteral("app/Images/Weapons")));
+    QImage red(32, 32, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QVERIFY(red.save(app + QStringLiteral("Images/Weapons/Axe.Bmp"), "BMP"));
+    QVERIFY(red.save(other.path() + QStringLiteral("/Outside.bmp"), "BMP"));
+    QCOMPARE(paintCell(app, QStringLiteral("weapons/axe")).pixel(20, 17), kRed);
+    QVERIFY(allWhite(paintCell(app, QStringLiteral("../outside"))));
+}

@@ -97,7 +97,7 @@ TEST(ConnectionOpen, BadFilesGiveAClearErrorNamingThePath)
     const BadFile cases[] = {
         {"empty file", QByteArray(), "is empty, not a database"},
         {"text file", QByteArray("id;name\n1;Sword\n"), "is not a database file"},
-        {"Jet file", jetHeader("Standard Jet DB"), "is a Jet/Access database; this version reads SQLite databases only"},
+        {"Jet file", jetHeader("Standard Jet DB"), "is a Jet/Access database, which is read through an imported copy"},
         {"ACE file", jetHeader("Standard ACE DB"), "is a Jet/Access database"},
         {"truncated header", QByteArray("SQLite form"), "truncated or damaged"},
         {"truncated file", truncatedDatabase(), "truncated or damaged"},

@@ -147,6 +147,14 @@ const StatementCase kCases[] = {
         "icon", "mp_consume"}),
      L({"level", "Expr1", "active", "reuse_delay", "skill_time"}),
      L({"5|Toughness 1|0|0|0", "5|Power Strike 1|1|10.5|1.2", "10|Power Strike 2|1|10.5|1.2"})},
+    // The search's and the skills window's place's statements over the same rows.
+    {"RecipeSearch", recipeSearchSql, {}, L({"name", "item_id", "rate", "icon"}), L({"item_id", "rate", "icon"}),
+     L({"58|100|staff_01", "58|60|staff_01", "70|100|armor_01"}), true},
+    {"SkillSearch", skillSearchSql, {}, L({"skill_id", "skill_level", "name", "icon"}),
+     L({"skill_id", "skill_level", "name", "icon"}),
+     L({"1|1|Power Strike|skill_001", "1|2|Power Strike|skill_001", "2|1|Toughness|skill_002"})},
+    {"SkillLearners", skillLearnersSql, L({"skillid=1"}), L({"class_id", "skill_level"}), L({"class_id", "skill_level"}),
+     L({"11|1", "11|2", "13|2"}), true},
 };
 
 class Statements : public ::testing::TestWithParam<StatementCase> {

@@ -5,6 +5,7 @@
 #include "browse/DbLookupPicker.h"
 #include "browse/DbNavigator.h"
 #include "browse/EditGrid.h"
+#include "data/DbError.h"
 #include "tests/support/FakeHost.h"
 #include "tests/support/WindowEnv.h"
 #include "tools/gendb/Fixture.h"
@@ -12,6 +13,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCryptographicHash>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
@@ -78,6 +81,7 @@ private slots:
     void deletingAsksFirst();
     void anUnchangedNewRowGoesWhenTheGridLosesTheFocus();
     void theItemRecordPickersWriteTheirFields();
+    void overAReadOnlyCopyNothingCanBeEdited();
 
 private:
     std::unique_ptr<TDbMaintainForm> open()
@@ -351,6 +355,73 @@ void DbMaintainTest::theItemRecordPickersWriteTheirFields()
     QCOMPARE(items.asText(QStringLiteral("material_type")), materials->itemData(materials->count() - 1).toString());
     items.cancel();
     QCOMPARE(items.asText(QStringLiteral("type")), QStringLiteral("Weapon"));
+}
+
+
+void DbMaintainTest::overAReadOnlyCopyNothingCanBeEdited()
+{
+    // The fixture as the copy of a Jet file: opened read-only, naming the file it came from.
+    const QString file = m_fixture->folder() + QStringLiteral("gd.mdb");
+    const auto digest = [&] {
+        QFile f(file);
+        f.open(QIODevice::ReadOnly);
+        return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha1);
+    };
+    const QByteArray before = digest();
+    const QString why = QStringLiteral("/games/gd.mdb is a Jet/Access database: nothing can be edited here.");
+    m_fixture->db().openImportedCopy(file, QStringLiteral("/games/gd.mdb"), why);
+    auto form = open();
+
+    // It says so, above its pages.
+    QCOMPARE(form->windowTitle(), QStringLiteral("DB-List Maintainance (read-only)"));
+    auto* notice = part<QLabel>(*form, QStringLiteral("ReadOnlyNotice"));
+    QVERIFY(notice->isVisible());
+    QVERIFY(notice->text().contains(QStringLiteral("Read-only.")));
+    QVERIFY(notice->text().contains(QStringLiteral("/games/gd.mdb is a Jet/Access database")));
+    QVERIFY(notice->geometry().bottom() <= part<QTabWidget>(*form, QStringLiteral("PageControl1"))->geometry().top());
+
+    // The navigators move but offer no edit.
+    for (const char* name : {"DBNavigator1", "DBNavigator2", "DBNavigator4", "DBNavigator5", "DBNavigator7", "DBNavigator8"}) {
+        auto* navigator = part<DbNavigator>(*form, QString::fromLatin1(name));
+        QVERIFY2(navigator->button(DbNavigator::Next)->isVisibleTo(navigator), name);
+        for (DbNavigator::Button b : {DbNavigator::Insert, DbNavigator::Delete, DbNavigator::Edit, DbNavigator::Post,
+                                      DbNavigator::Cancel})
+            QVERIFY2(!navigator->button(b)->isVisibleTo(navigator), name);
+    }
+    // No cell opens for editing, and Insert adds no row.
+    auto* drops = part<EditGrid>(*form, QStringLiteral("DBGrid3"));
+    showPageOf(*form, *drops);
+    QVERIFY(query(*form, QStringLiteral("ADOMonstersName"))
+                .locate(QStringLiteral("id"), QString::number(fixture::kFieldRat), CaseInsensitive | PartialKey));
+    Dataset& dropRows = query(*form, QStringLiteral("QueryDrops"));
+    QVERIFY(dropRows.recordCount() > 0);
+    const int itemColumn = columnOf(*drops, QStringLiteral("item_id"));
+    QVERIFY(!(drops->model()->flags(drops->model()->index(0, itemColumn)) & Qt::ItemIsEditable));
+    QVERIFY(!(drops->model()->flags(drops->model()->index(0, columnOf(*drops, QStringLiteral("min")))) & Qt::ItemIsEditable));
+    clickCell(*drops, 0, itemColumn);
+    const int rows = dropRows.recordCount();
+    QTest::keyClick(drops, Qt::Key_Insert);
+    QTest::keyClicks(drops, QStringLiteral("42"));
+    QCOMPARE(dropRows.state(), DatasetState::Browse);
+    QCOMPARE(dropRows.recordCount(), rows);
+    // The item picker still names the row's item, but picks nothing.
+    auto* picker = part<DbLookupPicker>(*form, QStringLiteral("DBLookupComboBox1"));
+    QTRY_VERIFY(picker->isVisible());
+    QVERIFY(!picker->isEnabled());
+    // Whatever asks a list to change is refused with the reason.
+    try {
+        dropRows.edit();
+        QFAIL("editing was allowed");
+    } catch (const DbError& e) {
+        QCOMPARE(e.message(), why);
+    }
+    QVERIFY_EXCEPTION_THROWN(query(*form, QStringLiteral("SetsName")).insert(), DbError);
+    QVERIFY_EXCEPTION_THROWN(query(*form, QStringLiteral("ADOItemsName")).deleteRecord(), DbError);
+    // Closing asks nothing; the file is as it was.
+    QVERIFY(form->close());
+    form.reset();
+    QCOMPARE(digest(), before);
+    m_fixture->db().DataModuleCreate(m_fixture->folder());
 }
 
 QTEST_MAIN(DbMaintainTest)

@@ -330,7 +330,9 @@ void MonstersTest::findCommandsFillOneAlternativeList()
     QStringList commands;
     for (QAction* a : popup->actions())
         commands << a->text();
-    QCOMPARE(commands, expectedCommands);
+    // The grid's copy entries follow the window's own, after a separator.
+    QCOMPARE(commands.mid(0, 3), expectedCommands);
+    QVERIFY(popup->actions().at(3)->isSeparator());
     popup->actions().at(command)->trigger();
 
     Dataset& target = query(*m_form, filled.toLatin1().constData());

@@ -15,7 +15,9 @@
 #include "windows/Sets.h"
 #include "windows/Weapons.h"
 
+#include <QMenu>
 #include <QSignalSpy>
+#include <QToolButton>
 
 using namespace windowenv;
 
@@ -93,6 +95,42 @@ private slots:
         QVERIFY(!place->show(PlaceKey(first.size(), QStringLiteral("999999"))));
         QVERIFY(!place->show(PlaceKey{}));
         QCOMPARE(place->key(), first);
+    }
+
+    void aMonsterOutsideTheBandIsInTheAllBand()
+    {
+        QWidget* form = m_host->openWindow(WindowKind::Monsters);
+        WindowPlace* place = WindowPlace::of(form);
+        auto* all = part<QToolButton>(*form, QStringLiteral("Button2"));
+        auto* lowest = part<QToolButton>(*form, QStringLiteral("Button4"));
+        QTest::mouseClick(lowest, Qt::LeftButton);
+        Dataset& list = query(*form, listName(WindowKind::Monsters));
+        const PlaceKey drake{QString::number(fixture::kFrostDrake)};
+        QCOMPARE(rowOf(list, QStringLiteral("M.id"), fixture::kFrostDrake), -1);
+        QVERIFY(place->show(drake));
+        QCOMPARE(place->key(), drake);
+        QVERIFY(all->isChecked() && !lowest->isChecked());
+        // A monster no band holds moves nothing further, in the "All" band.
+        QVERIFY(!place->show({QStringLiteral("999999")}));
+        QCOMPARE(place->key(), drake);
+
+        // The alternative sources' jump to a monster tells the row it leaves; a step is no jump.
+        QSignalSpy jumped(place, &WindowPlace::jumpedFrom);
+        QVERIFY(place->show({QString::number(fixture::kAshenGhoul)}));
+        list.next();
+        QVERIFY(place->show({QString::number(fixture::kAshenGhoul)}));
+        QCOMPARE(jumped.count(), 0);
+        Dataset& drops = query(*form, QStringLiteral("QueryDrops"));
+        drops.moveTo(rowOf(drops, QStringLiteral("N.id"), fixture::kSwordOfValor));
+        part<QMenu>(*form, QStringLiteral("PopupMenu1"))->actions().at(0)->trigger();
+        auto* sources = part<DbGrid>(*form, QStringLiteral("DBGrid5"));
+        Dataset& others = query(*form, QStringLiteral("AlternativeDrops"));
+        const int ranger = rowOf(others, QStringLiteral("id"), fixture::kRanger);
+        QVERIFY(ranger >= 0);
+        clickRow(*sources, ranger);
+        QCOMPARE(place->key(), (PlaceKey{QString::number(fixture::kRanger)}));
+        QCOMPARE(jumped.count(), 1);
+        QCOMPARE(jumped.first().first().value<PlaceKey>(), (PlaceKey{QString::number(fixture::kAshenGhoul)}));
     }
 
     void recipeKeysHoldTheRate()

@@ -1,6 +1,11 @@
 #pragma once
-// The text of data/schema.sql, compiled into the generator at build time.
+// The text of data/schema.sql, as the generator writes it.
+
+#include "data/SchemaText.h"
 
 namespace gen {
-const char* schemaText();
+inline const char* schemaText()
+{
+    return gameSchemaText();
 }
+} // namespace gen

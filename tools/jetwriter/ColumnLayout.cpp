@@ -1,0 +1,88 @@
+#include "tools/jetwriter/ColumnLayout.h"
+
+#include <QSet>
+#include <stdexcept>
+
+namespace jet {
+
+namespace {
+constexpr int kMaxColumns = 255;
+constexpr int kMaxNameLength = 64;
+constexpr int kMaxTextLength = 255;
+} // namespace
+
+bool isFixed(JetType type)
+{
+    return type != JetType::Text && type != JetType::Memo && type != JetType::Ole;
+}
+
+int fixedSize(JetType type)
+{
+    switch (type) {
+    case JetType::Boolean: return 0;
+    case JetType::Byte: return 1;
+    case JetType::Integer: return 2;
+    case JetType::Long: return 4;
+    case JetType::Double:
+    case JetType::DateTime: return 8;
+    case JetType::Text:
+    case JetType::Ole:
+    case JetType::Memo: return 0;
+    }
+    return 0;
+}
+
+void checkObjectName(const QString& name, const char* what)
+{
+    if (name.trimmed().isEmpty())
+        throw std::runtime_error(std::string("a ") + what + " needs a name");
+    if (name.size() > kMaxNameLength)
+        throw std::runtime_error(std::string(what) + " name \"" + name.toStdString() + "\" is longer than " +
+                                 std::to_string(kMaxNameLength) + " characters");
+    for (QChar c : name) {
+        if (c.unicode() < 0x20 || c == '.' || c == '!' || c == '[' || c == ']' || c == '`')
+            throw std::runtime_error(std::string(what) + " name \"" + name.toStdString() +
+                                     "\" holds a character Jet does not allow in names");
+    }
+}
+
+TableLayout::TableLayout(const std::vector<ColumnSpec>& specs, const Format& format, bool compressText)
+{
+    if (specs.empty())
+        throw std::runtime_error("a table needs at least one column");
+    if (specs.size() > size_t(kMaxColumns))
+        throw std::runtime_error("a table holds at most " + std::to_string(kMaxColumns) + " columns");
+    QSet<QString> seen;
+    for (const ColumnSpec& spec : specs) {
+        checkObjectName(spec.name, "column");
+        const QString key = spec.name.toCaseFolded();
+        if (seen.contains(key))
+            throw std::runtime_error("column \"" + spec.name.toStdString() + "\" appears twice");
+        seen.insert(key);
+
+        ColumnSlot slot;
+        slot.name = spec.name;
+        slot.type = spec.type;
+        slot.number = int(m_columns.size());
+        slot.fixed = isFixed(spec.type);
+        if (slot.fixed) {
+            slot.fixedOffset = m_fixedLength;
+            slot.length = fixedSize(spec.type);
+            m_fixedLength += slot.length;
+        } else {
+            slot.varIndex = m_varCount++;
+        }
+        if (spec.type == JetType::Text) {
+            if (spec.textLength < 1 || spec.textLength > kMaxTextLength)
+                throw std::runtime_error("text column \"" + spec.name.toStdString() + "\" must hold 1 to " +
+                                         std::to_string(kMaxTextLength) + " characters");
+            slot.textLength = spec.textLength;
+            slot.length = format.unicode() ? 2 * spec.textLength : spec.textLength;
+        }
+        slot.compressed = compressText && format.unicode() &&
+                          (spec.type == JetType::Text || spec.type == JetType::Memo);
+        m_columns.push_back(slot);
+    }
+}
+
+} // namespace jet
