@@ -37,6 +37,7 @@ BrowseToolBars::~BrowseToolBars() = default;
 void BrowseToolBars::bindList(Dataset& list, Dataset& types, const QString& typeField, const QString& typePrefix,
                               const QString& keyField)
 {
+    m_list = &list;
     m_typeList->setListSource(types, typeField);
     m_navigator->setDataset(list);
     m_find->bind(list, keyField);
@@ -46,6 +47,15 @@ void BrowseToolBars::bindList(Dataset& list, Dataset& types, const QString& type
                          if (target)
                              applyTypeFilter(*target, typePrefix, typeList->text());
                      }));
+}
+
+bool BrowseToolBars::showAllTypes()
+{
+    m_typeList->clearPick();
+    if (!m_list || !m_list->isOpen() || !m_list->filtered())
+        return false;
+    m_list->setFiltered(false);
+    return true;
 }
 
 QToolBar* BrowseToolBars::typeBar() const { return m_typeRow.bar(); }

@@ -6,6 +6,7 @@
 #include "browse/UiFont.h"
 
 #include <QFont>
+#include <QPointer>
 #include <QString>
 
 #include <memory>
@@ -39,6 +40,10 @@ public:
     void bindList(Dataset& list, Dataset& types, const QString& typeField, const QString& typePrefix,
                   const QString& keyField);
 
+    /// Shows every type again, as when the window opened: switches the list's type filter off
+    /// and blanks the type list. Returns whether a filter was on.
+    bool showAllTypes();
+
     QToolBar* typeBar() const;           ///< ToolBar1
     QToolBar* findBar() const;           ///< ToolBar2
 
@@ -46,5 +51,6 @@ private:
     ToolRow m_typeRow;
     DbLookupComboBox* m_typeList;
     DbNavigator* m_navigator;
+    QPointer<Dataset> m_list;
     std::unique_ptr<FindBar> m_find;  // made after the type row: the focus chain follows the bars
 };

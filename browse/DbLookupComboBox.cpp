@@ -51,6 +51,12 @@ void DbLookupComboBox::pickRow(int position)
     pick(position);
 }
 
+void DbLookupComboBox::clearPick()
+{
+    m_lastPick.clear();
+    setCurrentIndex(-1);
+}
+
 void DbLookupComboBox::pick(int index)
 {
     m_lastPick = itemData(index).toString();

@@ -30,6 +30,8 @@ public:
     /// Picks the entry of the dataset's row at this position as the user would: shows it, makes
     /// the row current and emits picked(). A position outside the list picks nothing.
     void pickRow(int position);
+    /// Shows no entry and forgets the last pick, as before the first one; emits nothing.
+    void clearPick();
 
 signals:
     /// The user picked an entry (also the one already shown).

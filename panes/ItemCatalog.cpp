@@ -28,7 +28,9 @@ ItemCatalog::ItemCatalog(NavigationHost& host, Connection& connection, const Ite
     m_layout = std::make_unique<ItemCatalogLayout>(definition.layout, *m_list, *m_panes, form);
     m_usedIn = new UsedInPage(connection, host, definition.layout.ingredients.exeFolder);
     m_layout->addPage(m_usedIn, QStringLiteral("Used In"));
-    new WindowPlace(form, definition.kind, *m_list, {QStringLiteral("id")}, definition.nameField);
+    auto* place = new WindowPlace(form, definition.kind, *m_list, {QStringLiteral("id")}, definition.nameField);
+    // An item the picked type hides is among all types.
+    place->setWidening([this] { return m_layout->bars().showAllTypes(); });
     connectHandlers();
 }
 

@@ -54,7 +54,9 @@ TSetsForm::TSetsForm(NavigationHost&, TDBModule& db, QWidget* parent, const QStr
     m_sets = namedTable(db.ADOConnection1, QStringLiteral("SetsName"), setsTable(), this);
     m_details = namedQuery(db.ADOConnection1, QStringLiteral("SetsDetails"), setPiecesSql(), this);
     m_types = namedQuery(db.ADOConnection1, QStringLiteral("QueryType"), setTypesSql(), this);
-    new WindowPlace(*this, WindowKind::Sets, *m_sets, {QStringLiteral("id")}, QStringLiteral("name"));
+    auto* place = new WindowPlace(*this, WindowKind::Sets, *m_sets, {QStringLiteral("id")}, QStringLiteral("name"));
+    // A set the picked type hides is among all types.
+    place->setWidening([this] { return m_bars && m_bars->showAllTypes(); });
 
     TypeBarOptions bars;
     bars.label = QStringLiteral("Set Type");

@@ -2,6 +2,7 @@
 // row again in an open window and in a new one opened through the host, an unknown key moves
 // nothing, and the recipe list tells two recipes of one item apart by their rate.
 
+#include "browse/DbLookupComboBox.h"
 #include "panes/WindowPlace.h"
 #include "tests/support/FakeHost.h"
 #include "tests/support/WindowEnv.h"
@@ -131,6 +132,33 @@ private slots:
         QCOMPARE(place->key(), (PlaceKey{QString::number(fixture::kRanger)}));
         QCOMPARE(jumped.count(), 1);
         QCOMPARE(jumped.first().first().value<PlaceKey>(), (PlaceKey{QString::number(fixture::kAshenGhoul)}));
+    }
+
+    // A row the picked type hides is shown by showing every type again, as the window opened.
+    void aTypePickGivesWayToTheRowAsked()
+    {
+        QWidget* form = m_host->openWindow(WindowKind::Weapons);
+        WindowPlace* place = WindowPlace::of(form);
+        Dataset& list = query(*form, QStringLiteral("QueryWeapons"));
+        auto* types = part<DbLookupComboBox>(*form, QStringLiteral("DBLookupComboBox1"));
+        const int rowCount = list.recordCount();
+        types->pickRow(types->findText(QString::fromLatin1(fixture::kTypeSword)));
+        QVERIFY(list.filtered() && list.recordCount() < rowCount);
+        const PlaceKey staff{QString::number(fixture::kElderOakStaff)};
+        const PlaceKey sword{QString::number(fixture::kSwordOfValor)};
+        // A row the pick shows leaves the pick alone.
+        QVERIFY(place->show(sword));
+        QVERIFY(list.filtered());
+        QCOMPARE(types->text(), QString::fromLatin1(fixture::kTypeSword));
+        QVERIFY(place->show(staff));
+        QCOMPARE(place->key(), staff);
+        QVERIFY(!list.filtered());
+        QCOMPARE(list.recordCount(), rowCount);
+        QCOMPARE(types->currentIndex(), -1);
+        QCOMPARE(types->lastPick(), QString());
+        // With every type shown, a key no row has moves nothing.
+        QVERIFY(!place->show({QStringLiteral("999999")}));
+        QCOMPARE(place->key(), staff);
     }
 
     void recipeKeysHoldTheRate()
