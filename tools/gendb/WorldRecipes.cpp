@@ -79,12 +79,17 @@ void buildEquipmentRecipes(WorldState& w)
             if (rng.chance(0.85))
                 picked = pickFrom(rng, ofGradeAndBelow(w.parts, c.grade), rng.range(1, 2), used);
             used.insert(used.end(), picked.begin(), picked.end());
+            const size_t parts = picked.size();
             for (int m : pickFrom(rng, ofGradeAndBelow(w.materials, c.grade), ingredients - int(picked.size()), used)) {
                 picked.push_back(m);
                 used.push_back(m);
             }
-            for (int m : picked)
-                w.tables.ingredients->insert({c.id, rate, m, rng.range(1, 10) * (1 + c.grade) * (rate == 60 ? 1 : 2)});
+            // A part goes in by the piece, a material by the handful.
+            for (size_t k = 0; k < picked.size(); ++k) {
+                const int quantity = k < parts ? rng.range(1, 3) * (1 + c.grade / 2)
+                                               : rng.range(1, 10) * (1 + c.grade) * (rate == 60 ? 1 : 2);
+                w.tables.ingredients->insert({c.id, rate, picked[k], quantity});
+            }
             ++rows;
         }
     }
@@ -135,7 +140,7 @@ void buildMiscRecipes(WorldState& w)
         w.tables.recipes->insert({c.id, 100, 1 + c.grade * 2, 20 + c.grade * 15 + rng.range(0, 10), output, scroll,
                                   20 * (c.grade + 1)});
         for (int m : pickFrom(rng, sources, rng.range(2, 4), {c.id})) {
-            const int quantity = c.kind == CraftKind::Refined ? rng.range(2, 10) : rng.range(1, 4);
+            const int quantity = c.kind == CraftKind::Refined ? rng.range(1, 5) : rng.range(1, 4);
             w.tables.ingredients->insert({c.id, 100, m, quantity * (1 + c.grade / 2)});
         }
         if (c.kind == CraftKind::Refined)
@@ -196,7 +201,7 @@ void buildPartRecipes(WorldState& w)
                 }
             }
             for (int m : picked)
-                w.tables.ingredients->insert({c.id, rate, m, rng.range(2, 8) * (1 + c.grade / 2)});
+                w.tables.ingredients->insert({c.id, rate, m, rng.range(1, 4) * (1 + c.grade / 2)});
         }
     }
 }
