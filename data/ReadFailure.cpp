@@ -4,25 +4,37 @@
 
 #include <sqlite3.h>
 
+#include <mutex>
+
 namespace {
 
-// The file each handle's failures name when it is not the file open. One thread uses the
-// connections.
+// The file each handle's failures name when it is not the file open. Reads on threads of their
+// own ask too, while the program's thread opens and closes its connection.
+std::mutex shownFilesLock;
+
 QHash<sqlite3*, QString>& shownFiles()
 {
     static QHash<sqlite3*, QString> files;
     return files;
 }
 
+QString shownFileOf(sqlite3* db, const QString& open)
+{
+    std::lock_guard<std::mutex> hold(shownFilesLock);
+    return shownFiles().value(db, open);
+}
+
 } // namespace
 
 void nameFileOf(sqlite3* db, const QString& file)
 {
+    std::lock_guard<std::mutex> hold(shownFilesLock);
     shownFiles().insert(db, file);
 }
 
 void forgetFileOf(sqlite3* db)
 {
+    std::lock_guard<std::mutex> hold(shownFilesLock);
     shownFiles().remove(db);
 }
 
@@ -58,6 +70,6 @@ DbError readFailure(sqlite3* db, const QString& shownStatement)
     const QString text = QString::fromUtf8(sqlite3_errmsg(db));
     const char* file = sqlite3_db_filename(db, "main");
     const QString details = QStringLiteral("Statement:\n%1\n\nSQLite: %2 (code %3)").arg(shownStatement, text).arg(code);
-    const QString shown = shownFiles().value(db, QString::fromUtf8(file ? file : ""));
+    const QString shown = shownFileOf(db, QString::fromUtf8(file ? file : ""));
     return DbError::readFailure(shown, fileProblem(code, text), details);
 }

@@ -9,7 +9,7 @@
 struct SearchIndexLoader::Job {
     Source source;
     QVector<SearchList> lists;
-    SearchReadStop stop;
+    ReadStop stop;
     // Written by the thread, read once it has ended.
     std::shared_ptr<const SearchIndex> index;
     QString failure;

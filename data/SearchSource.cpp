@@ -1,51 +1,16 @@
 #include "data/SearchSource.h"
 
-#include "data/DatabaseFileCheck.h"
 #include "data/DbError.h"
 #include "data/JetSql.h"
+#include "data/ReadConnection.h"
 #include "data/ReadFailure.h"
 #include "data/ResultColumnNames.h"
 
-#include <QFile>
 #include <QSet>
 
 #include <sqlite3.h>
 
 namespace {
-const int kBusyTimeoutMs = 1500;
-
-// The read's own connection, closed however the read ends.
-class ReadConnection {
-public:
-    ReadConnection(const QString& file, SearchReadStop* stop) : m_stop(stop)
-    {
-        checkDatabaseFile(file);
-        const int rc = sqlite3_open_v2(QFile::encodeName(file).constData(), &m_db,
-                                       SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
-        if (rc != SQLITE_OK) {
-            const QString why = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QStringLiteral("out of memory");
-            sqlite3_close(m_db);
-            throw DbError(QStringLiteral("Cannot open database file %1: %2").arg(file, why));
-        }
-        // A write of the maintenance window holds the file for a moment; wait for it.
-        sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
-        if (m_stop)
-            m_stop->attach(m_db);
-    }
-    ~ReadConnection()
-    {
-        if (m_stop)
-            m_stop->detach();
-        sqlite3_close_v2(m_db);
-    }
-    ReadConnection(const ReadConnection&) = delete;
-    ReadConnection& operator=(const ReadConnection&) = delete;
-    sqlite3* db() const { return m_db; }
-
-private:
-    sqlite3* m_db = nullptr;
-    SearchReadStop* m_stop;
-};
 
 class Statement {
 public:
@@ -82,7 +47,7 @@ int columnOf(const QStringList& names, const QString& field, const SearchList& l
     return at;
 }
 
-void readList(sqlite3* db, const SearchList& list, std::vector<SearchItem>& items, SearchReadStop* stop)
+void readList(sqlite3* db, const SearchList& list, std::vector<SearchItem>& items, ReadStop* stop)
 {
     const QString shown = list.table.isEmpty() ? list.statement : QStringLiteral("table %1").arg(list.table);
     const QString sql = list.table.isEmpty() ? translateJetSql(list.statement)
@@ -126,30 +91,8 @@ void readList(sqlite3* db, const SearchList& list, std::vector<SearchItem>& item
 }
 } // namespace
 
-void SearchReadStop::stop()
-{
-    m_stopped = true;
-    std::lock_guard<std::mutex> hold(m_lock);
-    if (m_db)
-        sqlite3_interrupt(m_db);
-}
-
-void SearchReadStop::attach(sqlite3* db)
-{
-    std::lock_guard<std::mutex> hold(m_lock);
-    m_db = db;
-    if (m_stopped)
-        sqlite3_interrupt(m_db);
-}
-
-void SearchReadStop::detach()
-{
-    std::lock_guard<std::mutex> hold(m_lock);
-    m_db = nullptr;
-}
-
 std::vector<SearchItem> readSearchItems(const QString& databaseFile, const QVector<SearchList>& lists,
-                                        SearchReadStop* stop)
+                                        ReadStop* stop)
 {
     std::vector<SearchItem> items;
     if (stop && stop->stopped())

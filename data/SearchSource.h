@@ -4,14 +4,13 @@
 // statement exactly as a window runs it, or a whole table, so the search holds what the windows
 // can show and nothing else.
 
+#include "data/ReadConnection.h"
 #include "data/SearchIndex.h"
 
 #include <QString>
 #include <QStringList>
 #include <QVector>
 
-#include <atomic>
-#include <mutex>
 
 struct sqlite3;
 
@@ -30,25 +29,8 @@ struct SearchList {
     bool onePerKey = false; ///< a row whose key came already adds nothing (the first row wins)
 };
 
-/// Stops a read running on another thread: the read checks it between rows, and a statement
-/// being stepped is interrupted.
-class SearchReadStop {
-public:
-    void stop();
-    bool stopped() const { return m_stopped.load(); }
-
-    // The read's connection, while it is open.
-    void attach(sqlite3* db);
-    void detach();
-
-private:
-    std::atomic<bool> m_stopped{false};
-    std::mutex m_lock;
-    sqlite3* m_db = nullptr;
-};
-
 /// The things of every list, read from the database file. Throws DbError naming the file or the
 /// list when the file cannot be opened or a statement fails. Once `stop` is stopped it returns
 /// early with what it has.
 std::vector<SearchItem> readSearchItems(const QString& databaseFile, const QVector<SearchList>& lists,
-                                        SearchReadStop* stop = nullptr);
+                                        ReadStop* stop = nullptr);

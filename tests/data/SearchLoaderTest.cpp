@@ -156,7 +156,7 @@ TEST(SearchSource, AStopCutsALongReadShort)
 {
     TestDb db(standardRows() + kManySets);
     const SearchList huge = crossJoinedSets();
-    SearchReadStop stop;
+    ReadStop stop;
     std::vector<SearchItem> items;
     std::thread reader([&] { items = readSearchItems(db.path(), {huge, setsList()}, &stop); });
     while (items.empty() && !stop.stopped()) {
@@ -165,7 +165,7 @@ TEST(SearchSource, AStopCutsALongReadShort)
     }
     reader.join();
     EXPECT_LT(items.size(), size_t(2003 * 2003));
-    SearchReadStop stopped;
+    ReadStop stopped;
     stopped.stop();
     EXPECT_TRUE(readSearchItems(db.path(), {setsList()}, &stopped).empty()) << "a stopped read reads nothing";
 }
