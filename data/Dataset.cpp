@@ -200,6 +200,13 @@ void Dataset::fetchRows()
     ensureRows();
 }
 
+void Dataset::readAhead()
+{
+    const DatasetStore& s = *m_store;
+    if (s.open && s.pending && s.keyColumns.isEmpty() && sharedRows())
+        s.connection.sharedRows().readAhead(*s.info, s.params, s.shown);
+}
+
 void Dataset::setViewShowing(bool showing)
 {
     m_store->showingViews += showing ? 1 : -1;

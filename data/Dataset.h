@@ -66,6 +66,10 @@ public:
     /// Fetches what rowsPending() waits for and emits rowsChanged. Throws DbError when the
     /// fetch fails (the rows stay pending). Any read of a row does the same by itself.
     void fetchRows();
+    /// While the whole result waits for its first reader, starts reading it on a thread of its
+    /// own (with the connection's other datasets of the same text), so that a view shown later
+    /// finds it read. Changes nothing the dataset shows.
+    void readAhead();
     /// A view that shows the rows says so while it is visible (calls balanced: true, then
     /// false): rows it would read at once are then fetched at once, not first probed for.
     void setViewShowing(bool showing);

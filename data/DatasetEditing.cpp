@@ -18,6 +18,14 @@ QString listName(const Dataset& d, const QString& table)
     return d.objectName().isEmpty() ? table : d.objectName();
 }
 
+// A read ahead holds the file while it runs: it gives way to the write, whose rows it would
+// not show anyway.
+sqlite3* writeHandle(const DatasetStore& s)
+{
+    s.connection.sharedRows().stopReadsAhead();
+    return s.connection.handle();
+}
+
 } // namespace
 
 void Dataset::setUpdateTable(const QString& table)
@@ -267,7 +275,7 @@ void Dataset::post()
         }
         values << qMakePair(column.name, v);
     }
-    sqlite3* db = s.connection.handle();
+    sqlite3* db = writeHandle(s);
     if (keyGiven && valueTaken(db, table, shape.columns()[shape.keyColumn()].name, keyValue, inserting ? -1 : s.edit.rowKey))
         throw DbError(QStringLiteral("Field '%1' value %2 is already used by another row of %3; choose another")
                           .arg(shape.columns()[shape.keyColumn()].name, keyValue.toText(), table));
@@ -329,7 +337,7 @@ void Dataset::deleteRecord()
     int64_t key = 0;
     if (!rowKeyAt(s, *this, s.pos, key))
         throw DbError(QStringLiteral("%1 cannot delete this row: it shows no key of %2").arg(listName(*this, table), table));
-    deleteRow(s.connection.handle(), table, key);
+    deleteRow(writeHandle(s), table, key);
     s.connection.noteWrite();
     const bool wasEditing = s.edit.state != DatasetState::Browse;
     s.edit.clear();

@@ -1,6 +1,5 @@
 #include "data/SharedRows.h"
 
-#include "data/BoundValue.h"
 #include "data/Connection.h"
 #include "data/DbError.h"
 #include "data/ReadFailure.h"
@@ -17,25 +16,8 @@ const size_t kKeyedBytes = 64u << 20;
 // Whole results no dataset shows stay within this many bytes, the most recently used first.
 const size_t kIdleWholeBytes = 256u << 20;
 
-struct Statement {
-    sqlite3_stmt* handle = nullptr;
-    ~Statement() { sqlite3_finalize(handle); }
-};
-
 [[noreturn]] void statementFailed(sqlite3* db, const QString& shownStatement) {
     throw readFailure(db, shownStatement);
-}
-
-void bindParams(sqlite3* db, sqlite3_stmt* stmt, const QHash<QString, Value>& params,
-                const QString& shownStatement) {
-    const int count = sqlite3_bind_parameter_count(stmt);
-    for (int i = 1; i <= count; ++i) {
-        const char* raw = sqlite3_bind_parameter_name(stmt, i);
-        if (!raw)
-            throw DbError(QStringLiteral("Unnamed parameter in statement: %1").arg(shownStatement));
-        if (bindValue(stmt, i, params.value(QString::fromUtf8(raw + 1).toLower())) != SQLITE_OK)
-            statementFailed(db, shownStatement);
-    }
 }
 
 // The text and the bound values together name one result.
@@ -60,6 +42,7 @@ SharedRows::~SharedRows() {
 }
 
 void SharedRows::clear() {
+    m_ahead.stopAll();
     for (sqlite3_stmt* s : std::as_const(m_keyedStatements))
         sqlite3_finalize(s);
     m_keyedStatements.clear();
@@ -79,6 +62,7 @@ void SharedRows::dropIfStale() {
         return;
     // Prepared statements survive a write (SQLite prepares them again when the schema has
     // changed); what they returned does not.
+    m_ahead.stopAll();
     dropRows();
     m_writeCount = m_connection.writeCount();
 }
@@ -101,25 +85,52 @@ SharedRowSet SharedRows::allRows(const StatementInfo& info, const QHash<QString,
     dropIfStale();
     const QString key = resultKey(info.sql(), params);
     if (share) {
+        keepReadsAhead();
         auto it = m_whole.find(key);
         if (it != m_whole.end()) {
             it->lastUse = ++m_useClock;
             return it->rows;
         }
+        if (SharedRowSet ahead = m_ahead.take(key, m_connection.writeCount())) {
+            keepWhole(key, ahead);
+            return ahead;
+        }
     }
-    sqlite3* db = m_connection.handle();
-    Statement stmt;
-    const QByteArray utf8 = info.sql().toUtf8();
-    if (sqlite3_prepare_v2(db, utf8.constData(), utf8.size(), &stmt.handle, nullptr) != SQLITE_OK ||
-        !stmt.handle)
-        statementFailed(db, shownStatement);
-    bindParams(db, stmt.handle, params, shownStatement);
-    SharedRowSet rows = RowSet::fetch(db, stmt.handle, info.names(), info.withRowid(), {}, shownStatement);
-    if (share) {
-        m_whole.insert(key, WholeEntry{rows, ++m_useClock});
-        trimWhole();
-    }
+    SharedRowSet rows =
+        readWhole(m_connection.handle(), {info.sql(), info.names(), info.withRowid(), params, shownStatement});
+    if (share)
+        keepWhole(key, rows);
     return rows;
+}
+
+void SharedRows::readAhead(const StatementInfo& info, const QHash<QString, Value>& params,
+                           const QString& shownStatement) {
+    dropIfStale();
+    keepReadsAhead();
+    const QString key = resultKey(info.sql(), params);
+    if (m_whole.contains(key) || m_ahead.has(key))
+        return;
+    m_ahead.start(key, Connection::dataSourceOf(m_connection.connectionString()), m_connection.writeCount(),
+                  {info.sql(), info.names(), info.withRowid(), params, shownStatement});
+}
+
+bool SharedRows::readingAhead() const {
+    return m_ahead.running();
+}
+
+void SharedRows::stopReadsAhead() {
+    m_ahead.stopAll();
+}
+
+void SharedRows::keepReadsAhead() {
+    const QHash<QString, SharedRowSet> ended = m_ahead.takeEnded(m_connection.writeCount());
+    for (auto it = ended.begin(); it != ended.end(); ++it)
+        keepWhole(it.key(), it.value());
+}
+
+void SharedRows::keepWhole(const QString& key, const SharedRowSet& rows) {
+    m_whole.insert(key, WholeEntry{rows, ++m_useClock});
+    trimWhole();
 }
 
 sqlite3_stmt* SharedRows::prepared(const QString& sql, const QString& shownStatement) {

@@ -11,6 +11,7 @@
 
 #include "data/RowSet.h"
 #include "data/StatementInfo.h"
+#include "data/WholeRead.h"
 
 #include <QHash>
 #include <QString>
@@ -40,6 +41,16 @@ public:
     SharedRowSet allRows(const StatementInfo& info, const QHash<QString, Value>& params, bool share,
                          const QString& shownStatement);
 
+    /// Starts reading the whole result of the statement with these parameters on a thread of
+    /// its own, unless it is kept or being read already; allRows() with `share` then takes what
+    /// the read got, waiting for it while it runs. A write or a close stops it.
+    void readAhead(const StatementInfo& info, const QHash<QString, Value>& params, const QString& shownStatement);
+    /// Whether a read started by readAhead() still runs.
+    bool readingAhead() const;
+    /// Stops the reads ahead and waits for them: a write is coming, and a reader would hold the
+    /// file.
+    void stopReadsAhead();
+
     /// The rows of the statement whose fields `columns` hold `keys` (each keyable): the
     /// statement runs with the key conditions in every arm, and the last few hundred keys are
     /// kept. The result's columns are typed like the whole result's (StatementInfo::typeFloor).
@@ -62,6 +73,9 @@ private:
     void dropRows();
     void trimKeyed();
     void trimWhole();
+    void keepWhole(const QString& key, const SharedRowSet& rows);
+    /// Keeps the rows of the reads ahead that have ended with the other whole results.
+    void keepReadsAhead();
     /// Bytes of the whole results held here that no dataset shows at the moment.
     size_t idleBytes() const;
     sqlite3_stmt* prepared(const QString& sql, const QString& shownStatement);
@@ -80,4 +94,6 @@ private:
     QHash<QString, std::list<std::pair<QString, SharedRowSet>>::iterator> m_keyedIndex;
     size_t m_keyedBytes = 0;
     quint64 m_useClock = 0;
+    // Last: its reads stop before the rest goes.
+    ReadsAhead m_ahead;
 };

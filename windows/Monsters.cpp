@@ -259,6 +259,10 @@ void TMonstersForm::FormCreate()
     m_ownPage->fillStrips();
     m_altPage->fillStrips();
     showCurrentBand();
+    // The alternatives page lists every source of every item: its rows are read while the user
+    // looks at the first page, so that the page shows at once.
+    m_altDrops->readAhead();
+    m_altSpoils->readAhead();
 }
 
 void TMonstersForm::BandButtonClick(int band)
