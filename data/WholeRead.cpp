@@ -5,9 +5,9 @@
 #include "data/ReadConnection.h"
 #include "data/ReadFailure.h"
 
-#include <QThread>
-
 #include <sqlite3.h>
+
+#include <atomic>
 
 namespace {
 
@@ -42,8 +42,9 @@ struct ReadsAhead::Job {
     QString file;
     quint64 writeCount = 0;
     ReadStop stop;
-    // Written by the thread, read once it has ended.
+    // Written by the thread, read once it has been joined.
     SharedRowSet rows;
+    std::atomic<bool> done{false};
 
     void run()
     {
@@ -55,6 +56,7 @@ struct ReadsAhead::Job {
         } catch (...) {
             // Whoever wants the rows reads them on the program's connection and reports there.
         }
+        done = true;
     }
 };
 
@@ -74,24 +76,22 @@ void ReadsAhead::start(const QString& key, const QString& file, quint64 writeCou
     read->job->statement = std::move(statement);
     read->job->file = file;
     read->job->writeCount = writeCount;
-    read->thread.reset(QThread::create([job = read->job] { job->run(); }));
-    read->thread->setObjectName(QStringLiteral("ReadAhead"));
-    // The window's own work comes first on a busy machine.
-    read->thread->start(QThread::LowPriority);
+    read->thread = std::thread([job = read->job] { job->run(); });
     m_reads.insert(key, read);
 }
 
 bool ReadsAhead::running() const
 {
     for (const auto& read : m_reads)
-        if (!read->thread->isFinished())
+        if (!read->job->done)
             return true;
     return false;
 }
 
 SharedRowSet ReadsAhead::ended(Read& read, quint64 writeCount)
 {
-    read.thread->wait();
+    if (read.thread.joinable())
+        read.thread.join();
     return read.job->writeCount == writeCount ? read.job->rows : nullptr;
 }
 
@@ -105,7 +105,7 @@ QHash<QString, SharedRowSet> ReadsAhead::takeEnded(quint64 writeCount)
 {
     QHash<QString, SharedRowSet> rows;
     for (auto it = m_reads.begin(); it != m_reads.end();) {
-        if (!(*it)->thread->isFinished()) {
+        if (!(*it)->job->done) {
             ++it;
             continue;
         }
@@ -121,6 +121,7 @@ void ReadsAhead::stopAll()
     for (const auto& read : std::as_const(m_reads))
         read->job->stop.stop();
     for (const auto& read : std::as_const(m_reads))
-        read->thread->wait();
+        if (read->thread.joinable())
+            read->thread.join();
     m_reads.clear();
 }

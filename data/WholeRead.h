@@ -10,9 +10,9 @@
 #include <QStringList>
 
 #include <memory>
+#include <thread>
 
 struct sqlite3;
-class QThread;
 
 /// One whole result: its SQLite text, its result names and its bound values.
 struct WholeStatement {
@@ -53,7 +53,7 @@ private:
     struct Job;
     struct Read {
         std::shared_ptr<Job> job;
-        std::unique_ptr<QThread> thread;
+        std::thread thread;
     };
     static SharedRowSet ended(Read& read, quint64 writeCount);
     QHash<QString, std::shared_ptr<Read>> m_reads;

@@ -159,10 +159,9 @@ TEST(SearchSource, AStopCutsALongReadShort)
     ReadStop stop;
     std::vector<SearchItem> items;
     std::thread reader([&] { items = readSearchItems(db.path(), {huge, setsList()}, &stop); });
-    while (items.empty() && !stop.stopped()) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        stop.stop();
-    }
+    // The items are the reader's until it has ended.
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    stop.stop();
     reader.join();
     EXPECT_LT(items.size(), size_t(2003 * 2003));
     ReadStop stopped;
