@@ -35,23 +35,12 @@ protected:
             QThread::msleep(1);
     }
 
-    static QString rowsOf(Dataset& d) {
-        QStringList rows;
-        for (int r = 0; r < d.recordCount(); ++r) {
-            QStringList cells;
-            for (int f = 0; f < d.fieldCount(); ++f)
-                cells << d.displayText(r, f);
-            rows << cells.join(QLatin1Char('|'));
-        }
-        return rows.join(QLatin1Char('\n'));
-    }
-
     QString ownFetch() {
         Dataset own(connection);
         own.setSql(QString::fromUtf8(kDrops));
         own.setSharedRows(false);
         own.open();
-        return rowsOf(own);
+        return rowsText(own);
     }
 
     // A write by another program, which the connection does not know of until it is noted.
@@ -71,13 +60,13 @@ TEST_F(ReadAhead, TheFirstReaderGetsTheRowsReadAheadAndSharesThem)
     openAndReadAhead(d);
     waitForTheReads();
     addDropOf57();
-    EXPECT_EQ(rowsOf(d), before) << "the rows read ahead, in their order, from before the other program's write";
+    EXPECT_EQ(rowsText(d), before) << "the rows read ahead, in their order, from before the other program's write";
     EXPECT_FALSE(d.rowsPending());
 
     Dataset second(connection);
     second.setSql(QString::fromUtf8(kDrops));
     second.open();
-    EXPECT_EQ(rowsOf(second), before) << "a second dataset of the text shares them";
+    EXPECT_EQ(rowsText(second), before) << "a second dataset of the text shares them";
     EXPECT_NE(ownFetch(), before) << "a fetch of its own sees the write";
 
     d.readAhead();
@@ -91,7 +80,7 @@ TEST_F(ReadAhead, NothingReadBeforeANotedWriteOrByAFailedReadIsShown)
     waitForTheReads();
     addDropOf57();
     connection.noteWrite();
-    EXPECT_EQ(rowsOf(d), ownFetch()) << "after a noted write the reader fetches afresh";
+    EXPECT_EQ(rowsText(d), ownFetch()) << "after a noted write the reader fetches afresh";
     EXPECT_EQ(d.asText(QStringLiteral("percentage")), QStringLiteral("99"));
 
     // The read's own connection cannot open the file (moved away under the open connection):
@@ -122,7 +111,7 @@ TEST_F(ReadAhead, AWriteOrACloseStopsTheReads)
     names.setFieldText(QStringLiteral("name"), QStringLiteral("Elder Branch"));
     names.post();
     EXPECT_FALSE(connection.sharedRows().readingAhead()) << "the write stopped the read";
-    EXPECT_EQ(rowsOf(d), ownFetch());
+    EXPECT_EQ(rowsText(d), ownFetch());
 
     Dataset again(connection);
     openAndReadAhead(again);

@@ -26,14 +26,7 @@ QString readBack(const TestDb& db, const QString& sql)
     Dataset d(c);
     d.setSql(sql);
     d.open();
-    QStringList rows;
-    for (int r = 0; r < d.recordCount(); ++r) {
-        QStringList cells;
-        for (int f = 0; f < d.fieldCount(); ++f)
-            cells << d.displayText(r, f);
-        rows << cells.join(QLatin1Char('|'));
-    }
-    return rows.join(QLatin1Char('\n'));
+    return rowsText(d);
 }
 
 QString refusal(const std::function<void()>& f)

@@ -1,5 +1,7 @@
 #include "tests/data/TestDb.h"
 
+#include "data/Dataset.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -35,4 +37,16 @@ void TestDb::exec(const QString& sql) const
     sqlite3_close(db);
     if (rc != SQLITE_OK)
         throw std::runtime_error("test SQL failed: " + why);
+}
+
+QString rowsText(Dataset& d)
+{
+    QStringList rows;
+    for (int r = 0; r < d.recordCount(); ++r) {
+        QStringList cells;
+        for (int f = 0; f < d.fieldCount(); ++f)
+            cells << d.displayText(r, f);
+        rows << cells.join(QLatin1Char('|'));
+    }
+    return rows.join(QLatin1Char('\n'));
 }

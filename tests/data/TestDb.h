@@ -33,5 +33,10 @@ private:
     QString m_folder;
 };
 
+class Dataset;
+
+/// Every row the dataset shows, its cells' display texts joined by '|', rows by newlines.
+QString rowsText(Dataset& d);
+
 /// The hand-made rows most tests share (items, drops, monsters, recipes, skills, quests).
 QString standardRows();
