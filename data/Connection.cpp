@@ -5,7 +5,6 @@
 #include "data/ReadFailure.h"
 #include "data/SharedRows.h"
 
-#include <QFile>
 
 #include <sqlite3.h>
 
@@ -19,12 +18,6 @@ const char* const kPieceAfter =
     "Jet OLEDB:Create System Database=False;  Jet OLEDB:Encrypt Database=False;  "
     "Jet OLEDB:Don't Copy Locale on Compact=False;  Jet OLEDB:Compact Without Replica Repair=False;  "
     "Jet OLEDB:SFP=False";
-
-// Long enough to ride out another program's short write, short enough not to freeze the window.
-const int kBusyTimeoutMs = 1500;
-
-// At most 16 MiB of pages, taken as they are read.
-const char* const kPageCache = "PRAGMA cache_size = -16384";
 
 // Every post is a transaction of its own, committed before the window goes on. The file keeps
 // its own journal mode (the rollback journal unless someone chose WAL, both survive a killed
@@ -91,22 +84,7 @@ void Connection::open()
     if (path.isEmpty())
         throw DbError(QStringLiteral("The connection string names no database file (no \"Data Source=\" piece)"));
 
-    checkDatabaseFile(path);
-
-    sqlite3* db = nullptr;
-    const QByteArray native = QFile::encodeName(path);
-    // One thread uses the connection: SQLite need not lock it around every call.
-    const int mode = isReadOnly() ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
-    const int rc = sqlite3_open_v2(native.constData(), &db, mode | SQLITE_OPEN_NOMUTEX, nullptr);
-    if (rc != SQLITE_OK) {
-        const QString why = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory");
-        sqlite3_close(db);
-        throw DbError(QStringLiteral("Cannot open database file %1: %2").arg(path, why));
-    }
-    sqlite3_busy_timeout(db, kBusyTimeoutMs);
-    // A list of every item joins each row to its table by key: with the default 2 MiB the pages
-    // of a large table leave the cache before they are read again.
-    sqlite3_exec(db, kPageCache, nullptr, nullptr, nullptr);
+    sqlite3* db = openDatabaseFile(path, isReadOnly());
     sqlite3_exec(db, kSyncEachCommit, nullptr, nullptr, nullptr);
     try {
         probeOpenDatabase(db, path);

@@ -9,6 +9,14 @@
 
 namespace {
 
+// Long enough to ride out another program's short write, short enough not to freeze the window.
+const int kBusyTimeoutMs = 1500;
+
+// At most 16 MiB of pages, taken as they are read. A list of every item joins each row to its
+// table by key: with the default 2 MiB the pages of a large table leave the cache before they
+// are read again.
+const char* const kPageCache = "PRAGMA cache_size = -16384";
+
 quint32 bigEndian32(const QByteArray& b, int at)
 {
     return (quint32(quint8(b[at])) << 24) | (quint32(quint8(b[at + 1])) << 16) |
@@ -115,4 +123,21 @@ void probeOpenDatabase(sqlite3* db, const QString& path)
     default:
         throw DbError(QStringLiteral("Cannot read database file %1: %2").arg(path, why));
     }
+}
+
+sqlite3* openDatabaseFile(const QString& path, bool readOnly)
+{
+    checkDatabaseFile(path);
+    sqlite3* db = nullptr;
+    // One thread uses each handle: SQLite need not lock it around every call.
+    const int mode = readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, mode | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString why = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory");
+        sqlite3_close(db);
+        throw DbError(QStringLiteral("Cannot open database file %1: %2").arg(path, why));
+    }
+    sqlite3_busy_timeout(db, kBusyTimeoutMs);
+    sqlite3_exec(db, kPageCache, nullptr, nullptr, nullptr);
+    return db;
 }

@@ -13,6 +13,10 @@ void checkReadableFile(const QString& path);
 /// Throws DbError naming the path when the file cannot be the game database. A Jet/Access file
 /// is refused too: it is read through an imported copy, never opened as it is.
 void checkDatabaseFile(const QString& path);
+/// Checks the file (checkDatabaseFile) and opens it for one thread, read-only or read-write,
+/// never creating it; the handle waits a moment for another program's write and keeps up to
+/// 16 MiB of the file's pages. Throws DbError naming the path.
+sqlite3* openDatabaseFile(const QString& path, bool readOnly);
 /// Whether the file starts as a Jet/Access database does (any version); false when it cannot
 /// be read.
 bool isJetDatabaseFile(const QString& path);
