@@ -17,7 +17,7 @@ const QString& Catalog::tableName()
     return name;
 }
 
-std::vector<ColumnSpec> Catalog::columns()
+std::vector<ColumnDeclaration> Catalog::columns()
 {
     return {{"Id", JetType::Long},          {"ParentId", JetType::Long},      {"Name", JetType::Text, 255},
             {"Type", JetType::Integer},     {"DateCreate", JetType::DateTime}, {"DateUpdate", JetType::DateTime},

@@ -23,7 +23,7 @@ class Catalog {
 public:
     static constexpr quint32 kDefinitionPage = 2;
     static const QString& tableName();
-    static std::vector<ColumnSpec> columns();
+    static std::vector<ColumnDeclaration> columns();
 
     explicit Catalog(const QDateTime& created) : m_created(created) {}
     void addUserTable(const QString& name, quint32 definitionPage);

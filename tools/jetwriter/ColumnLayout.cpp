@@ -46,41 +46,41 @@ void checkObjectName(const QString& name, const char* what)
     }
 }
 
-TableLayout::TableLayout(const std::vector<ColumnSpec>& specs, const Format& format, bool compressText)
+TableLayout::TableLayout(const std::vector<ColumnDeclaration>& declared, const Format& format, bool compressText)
 {
-    if (specs.empty())
+    if (declared.empty())
         throw std::runtime_error("a table needs at least one column");
-    if (specs.size() > size_t(kMaxColumns))
+    if (declared.size() > size_t(kMaxColumns))
         throw std::runtime_error("a table holds at most " + std::to_string(kMaxColumns) + " columns");
     QSet<QString> seen;
-    for (const ColumnSpec& spec : specs) {
-        checkObjectName(spec.name, "column");
-        const QString key = spec.name.toCaseFolded();
+    for (const ColumnDeclaration& column : declared) {
+        checkObjectName(column.name, "column");
+        const QString key = column.name.toCaseFolded();
         if (seen.contains(key))
-            throw std::runtime_error("column \"" + spec.name.toStdString() + "\" appears twice");
+            throw std::runtime_error("column \"" + column.name.toStdString() + "\" appears twice");
         seen.insert(key);
 
         ColumnSlot slot;
-        slot.name = spec.name;
-        slot.type = spec.type;
+        slot.name = column.name;
+        slot.type = column.type;
         slot.number = int(m_columns.size());
-        slot.fixed = isFixed(spec.type);
+        slot.fixed = isFixed(column.type);
         if (slot.fixed) {
             slot.fixedOffset = m_fixedLength;
-            slot.length = fixedSize(spec.type);
+            slot.length = fixedSize(column.type);
             m_fixedLength += slot.length;
         } else {
             slot.varIndex = m_varCount++;
         }
-        if (spec.type == JetType::Text) {
-            if (spec.textLength < 1 || spec.textLength > kMaxTextLength)
-                throw std::runtime_error("text column \"" + spec.name.toStdString() + "\" must hold 1 to " +
+        if (column.type == JetType::Text) {
+            if (column.textLength < 1 || column.textLength > kMaxTextLength)
+                throw std::runtime_error("text column \"" + column.name.toStdString() + "\" must hold 1 to " +
                                          std::to_string(kMaxTextLength) + " characters");
-            slot.textLength = spec.textLength;
-            slot.length = format.unicode() ? 2 * spec.textLength : spec.textLength;
+            slot.textLength = column.textLength;
+            slot.length = format.unicode() ? 2 * column.textLength : column.textLength;
         }
         slot.compressed = compressText && format.unicode() &&
-                          (spec.type == JetType::Text || spec.type == JetType::Memo);
+                          (column.type == JetType::Text || column.type == JetType::Memo);
         m_columns.push_back(slot);
     }
 }

@@ -22,7 +22,7 @@ enum class JetType : quint8 {
     Memo = 0x0c,
 };
 
-struct ColumnSpec {
+struct ColumnDeclaration {
     QString name;
     JetType type;
     int textLength = 255; // characters, Text only
@@ -43,7 +43,7 @@ struct ColumnSlot {
 class TableLayout {
 public:
     // Throws std::runtime_error for a name or length the format cannot hold.
-    TableLayout(const std::vector<ColumnSpec>& specs, const Format& format, bool compressText);
+    TableLayout(const std::vector<ColumnDeclaration>& declared, const Format& format, bool compressText);
 
     const std::vector<ColumnSlot>& columns() const { return m_columns; }
     int fixedLength() const { return m_fixedLength; }

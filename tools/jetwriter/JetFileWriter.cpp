@@ -57,11 +57,11 @@ void JetFileWriter::beginTable(const QString& name, const std::vector<Column>& c
     if (m_names.contains(name.toCaseFolded()))
         throw std::runtime_error("table \"" + name.toStdString() + "\" appears twice");
     m_names.insert(name.toCaseFolded());
-    std::vector<ColumnSpec> specs;
+    std::vector<ColumnDeclaration> declared;
     for (const Column& column : columns)
-        specs.push_back({column.name, jetType(column.type), column.textLength});
+        declared.push_back({column.name, jetType(column.type), column.textLength});
     try {
-        m_table = std::make_unique<TableWriter>(m_file, m_maps, TableLayout(specs, m_format, m_options.compressText),
+        m_table = std::make_unique<TableWriter>(m_file, m_maps, TableLayout(declared, m_format, m_options.compressText),
                                                 false);
     } catch (const std::runtime_error& e) {
         throw std::runtime_error("table \"" + name.toStdString() + "\": " + e.what());
