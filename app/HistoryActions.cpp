@@ -1,6 +1,5 @@
 #include "app/HistoryActions.h"
 
-#include "app/Hint.h"
 #include "app/ToolPictures.h"
 #include "browse/HandlerGuard.h"
 #include "panes/NavigationHost.h"
@@ -96,7 +95,7 @@ bool HistoryActions::eventFilter(QObject* watched, QEvent* event)
     if ((!back && press->button() != Qt::ForwardButton) || !watched->isWidgetType() ||
         static_cast<QWidget*>(watched)->window() != &m_frame || QApplication::activeModalWidget())
         return false;
-    (back ? m_back : m_forward)->trigger();
+    guarded([&] { (back ? m_back : m_forward)->trigger(); });
     return true;
 }
 
@@ -119,11 +118,11 @@ void HistoryActions::watch(QMdiSubWindow* window)
     if (window->property(kNumber).isValid())
         return;
     const int number = numberOf(window);
-    connect(window, &QObject::destroyed, this, [this, number] {
+    connect(window, &QObject::destroyed, this, guardedSlot([this, number] {
         m_history.windowClosed(number);
         // The area still counts the window while it goes: look once it is gone.
         QMetaObject::invokeMethod(this, guardedSlot([this] { updateActions(); }), Qt::QueuedConnection);
-    });
+    }));
     WindowPlace* place = WindowPlace::of(window->widget());
     if (!place)
         return;

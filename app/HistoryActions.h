@@ -17,7 +17,6 @@
 
 class NavigationHost;
 class QAction;
-class QColor;
 class QMdiArea;
 class QMdiSubWindow;
 class QWidget;
@@ -39,7 +38,6 @@ public:
     void goBack();
     void goForward();
 
-    const JumpHistory& history() const { return m_history; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

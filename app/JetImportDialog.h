@@ -5,7 +5,6 @@
 
 #include <QDialog>
 #include <QString>
-#include <QStringList>
 
 class ImportProcess;
 class QLabel;

@@ -9,7 +9,6 @@
 #include <QMenu>
 #include <QPointer>
 
-#include <algorithm>
 
 QList<QMdiSubWindow*> WindowList::listed()
 {
@@ -100,10 +99,10 @@ void WindowList::watch(QMdiSubWindow* window)
 {
     // The area may be going too (the frame's end): the list looks again once the event loop
     // is back, which it never is for a list gone with its frame.
-    connect(window, &QObject::destroyed, this, [this, window] {
+    connect(window, &QObject::destroyed, this, guardedSlot([this, window] {
         m_gone << window;
         QMetaObject::invokeMethod(this, guardedSlot([this] { refresh(); }), Qt::QueuedConnection);
-    });
+    }));
     connect(window, &QWidget::windowTitleChanged, this, guardedSlot([this] { retitle(); }));
     if (WindowPlace* place = WindowPlace::of(window->widget()))
         connect(place, &WindowPlace::moved, this, guardedSlot([this] { retitle(); }));

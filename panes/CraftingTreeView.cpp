@@ -101,10 +101,12 @@ QTreeWidgetItem* CraftingTreeView::addRow(const PlanNode& node, QTreeWidgetItem*
             choice->addItem(rateText(rate), rate);
         choice->setCurrentIndex(choice->findData(node.rate));
         const qint64 item = node.item;
-        connect(choice, QOverload<int>::of(&QComboBox::activated), this, [this, choice, item](int index) {
+        connect(choice, QOverload<int>::of(&QComboBox::activated), this, guardedSlot([this, choice, item](int index) {
             const qint64 rate = choice->itemData(index).toLongLong();
-            QMetaObject::invokeMethod(this, [this, item, rate] { emit recipePicked(item, rate); }, Qt::QueuedConnection);
-        });
+            // The pick rebuilds the tree this box sits in: after the box's own signal has ended.
+            QMetaObject::invokeMethod(this, guardedSlot([this, item, rate] { emit recipePicked(item, rate); }),
+                                      Qt::QueuedConnection);
+        }));
         setItemWidget(row, RateColumn, choice);
     }
     return row;
