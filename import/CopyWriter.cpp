@@ -1,5 +1,6 @@
 #include "import/CopyWriter.h"
 
+#include "data/BoundValue.h"
 #include "data/DbError.h"
 #include "import/GameSchema.h"
 
@@ -43,11 +44,18 @@ CopyWriter::CopyWriter(const QString& target)
     QFile::remove(m_partial);
     const int rc = sqlite3_open_v2(QFile::encodeName(m_partial).constData(), &m_db,
                                    SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
-    if (rc != SQLITE_OK)
-        fail(QStringLiteral("cannot create the file"));
-    exec(QStringLiteral("PRAGMA journal_mode = OFF"));
-    exec(QStringLiteral("PRAGMA synchronous = OFF"));
-    exec(QStringLiteral("BEGIN"));
+    // A constructor that throws runs no destructor: the handle and the partial file go here.
+    try {
+        if (rc != SQLITE_OK)
+            fail(QStringLiteral("cannot create the file"));
+        exec(QStringLiteral("PRAGMA journal_mode = OFF"));
+        exec(QStringLiteral("PRAGMA synchronous = OFF"));
+        exec(QStringLiteral("BEGIN"));
+    } catch (...) {
+        sqlite3_close_v2(m_db);
+        QFile::remove(m_partial);
+        throw;
+    }
 }
 
 CopyWriter::~CopyWriter()
@@ -96,28 +104,9 @@ void CopyWriter::createTable(const SchemaTable& table, const QVector<int>& prese
 void CopyWriter::insertRow(const QVector<Value>& values)
 {
     sqlite3_stmt* s = m_insert;
-    for (int i = 0; i < values.size(); ++i) {
-        const Value& v = values[i];
-        switch (v.type()) {
-        case ValueType::Null:
-            sqlite3_bind_null(s, i + 1);
-            break;
-        case ValueType::Integer:
-            sqlite3_bind_int64(s, i + 1, v.toInteger());
-            break;
-        case ValueType::Float:
-            sqlite3_bind_double(s, i + 1, v.toFloat());
-            break;
-        case ValueType::Bool:
-            sqlite3_bind_int(s, i + 1, v.toInteger() != 0 ? 1 : 0);
-            break;
-        case ValueType::Text: {
-            const QByteArray utf8 = v.toText().toUtf8();
-            sqlite3_bind_text(s, i + 1, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
-            break;
-        }
-        }
-    }
+    for (int i = 0; i < values.size(); ++i)
+        if (bindValue(s, i + 1, values[i]) != SQLITE_OK)
+            fail(QStringLiteral("a value cannot be stored"));
     const int rc = sqlite3_step(s);
     sqlite3_reset(s);
     if (rc != SQLITE_DONE)

@@ -17,9 +17,7 @@ void write(std::FILE* out, ProgressEvent::Kind kind, const QString& text, int ta
     e.text = text;
     e.tables = tables;
     e.rows = rows;
-    const QByteArray line = progressLine(e);
-    std::fwrite(line.constData(), 1, size_t(line.size()), out);
-    std::fflush(out);
+    writeProgressLine(out, e);
 }
 
 } // namespace

@@ -100,7 +100,7 @@ JetSource::JetSource(const QString& path) : m_path(path)
                                      "password-protected files; remove the password in Access "
                                      "(File, Info, Decrypt Database) and try again.").arg(path));
 
-    // Text is decoded from UTF-8, whatever the environment asks libmdb for.
+    // libmdb hands Jet 3 text over as UTF-8, whatever the environment asked it for.
     qputenv("MDBICONV", "UTF-8");
     m_mdb = mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS);
     if (!m_mdb)

@@ -7,13 +7,6 @@ namespace {
 // The parent's dialog need not hear of every few hundred rows.
 constexpr qint64 kRowsEveryMs = 100;
 
-void write(std::FILE* out, const ProgressEvent& event)
-{
-    const QByteArray line = progressLine(event);
-    std::fwrite(line.constData(), 1, size_t(line.size()), out);
-    std::fflush(out);
-}
-
 } // namespace
 
 LineProgress::LineProgress(std::FILE* out) : m_out(out)
@@ -27,7 +20,7 @@ void LineProgress::started(int tables, qint64 rows)
     e.kind = ProgressEvent::Started;
     e.tables = tables;
     e.rows = rows;
-    write(m_out, e);
+    writeProgressLine(m_out, e);
 }
 
 void LineProgress::tableStarted(int index, const QString& table, qint64 rows)
@@ -37,7 +30,7 @@ void LineProgress::tableStarted(int index, const QString& table, qint64 rows)
     e.index = index;
     e.rows = rows;
     e.text = table;
-    write(m_out, e);
+    writeProgressLine(m_out, e);
     m_sinceRows.restart();
 }
 
@@ -49,5 +42,5 @@ void LineProgress::rowsCopied(qint64 rows)
     ProgressEvent e;
     e.kind = ProgressEvent::Rows;
     e.rows = rows;
-    write(m_out, e);
+    writeProgressLine(m_out, e);
 }

@@ -86,3 +86,10 @@ ProgressEvent parseProgressLine(const QByteArray& raw)
     }
     return e;
 }
+
+void writeProgressLine(std::FILE* out, const ProgressEvent& event)
+{
+    const QByteArray line = progressLine(event);
+    std::fwrite(line.constData(), 1, size_t(line.size()), out);
+    std::fflush(out);
+}

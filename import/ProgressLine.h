@@ -14,6 +14,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <cstdio>
+
 struct ProgressEvent {
     enum Kind { Started, Table, Rows, Missing, Done, Failed, Unknown };
     Kind kind = Unknown;
@@ -25,5 +27,7 @@ struct ProgressEvent {
 
 /// The line for an event, with its line break.
 QByteArray progressLine(const ProgressEvent& event);
+/// Writes the event's line and flushes it, so the parent hears of it at once.
+void writeProgressLine(std::FILE* out, const ProgressEvent& event);
 /// The event a line (with or without its line break) tells; Unknown for anything else.
 ProgressEvent parseProgressLine(const QByteArray& line);
