@@ -5,6 +5,7 @@
 #include "browse/GridCellDelegate.h"
 #include "browse/GridCopy.h"
 #include "browse/HandlerGuard.h"
+#include "browse/IconCell.h"
 #include "browse/IconCellDelegate.h"
 #include "data/Dataset.h"
 #include "data/DbError.h"
@@ -19,7 +20,6 @@
 #include <algorithm>
 
 namespace {
-constexpr int kIconSize = 32;
 // Rows measured for a column's usual values: enough to know them, few enough to stay cheap.
 constexpr int kMeasuredRows = 200;
 }
@@ -235,7 +235,7 @@ void DbGrid::scrollTo(const QModelIndex& index, ScrollHint hint)
 int DbGrid::rowHeightFor(const QFont& baseFont, bool hasIconColumn)
 {
     const int textHeight = QFontMetrics(baseFont).height() + 3;
-    return hasIconColumn ? std::max(textHeight, kIconSize + 2) : textHeight;
+    return hasIconColumn ? std::max(textHeight, kIconPictureSize + 2) : textHeight;
 }
 
 void DbGrid::applyRowHeight()

@@ -18,8 +18,8 @@ public:
         node.rate = recipe.rate;
         for (const RecipeFacts& r : m_book.recipesOf(node.item))
             node.rates.push_back(r.rate);
-        node.outputMissing = !recipe.output || *recipe.output < 1;
-        node.output = node.outputMissing ? 1 : *recipe.output;
+        node.outputMissing = recipe.outputMissing();
+        node.output = recipe.perCraft();
         node.crafts = crafts;
         node.npcFee = recipe.npcFee;
         node.mp = recipe.mp;
@@ -63,7 +63,7 @@ public:
         node.fromLeftOvers = std::min(stock, needed);
         stock -= node.fromLeftOvers;
         const qint64 rest = needed - node.fromLeftOvers;
-        const qint64 output = recipe->output && *recipe->output >= 1 ? *recipe->output : 1;
+        const qint64 output = recipe->perCraft();
         const qint64 crafts = craftsFor(rest, output);
         node.leftOver = cappedProduct(crafts, output) - rest;
         stock = cappedSum(stock, node.leftOver);

@@ -24,6 +24,10 @@ struct RecipeFacts {
     qint64 mp = 0;                 ///< per craft, never below 0
     qint64 npcFee = 0;             ///< per craft, never below 0
     qint64 level = 0;
+
+    /// A recipe without a usable output quantity makes one a craft.
+    bool outputMissing() const { return !output || *output < 1; }
+    qint64 perCraft() const { return outputMissing() ? 1 : *output; }
 };
 
 struct IngredientFacts {

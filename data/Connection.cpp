@@ -5,7 +5,6 @@
 #include "data/ReadFailure.h"
 #include "data/SharedRows.h"
 
-
 #include <sqlite3.h>
 
 namespace {

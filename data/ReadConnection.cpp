@@ -4,6 +4,11 @@
 
 #include <sqlite3.h>
 
+namespace {
+// Virtual machine steps between two looks at the stop: a few microseconds of reading.
+const int kStepsBetweenLooks = 1000;
+} // namespace
+
 void ReadStop::stop()
 {
     m_stopped = true;
@@ -28,8 +33,14 @@ void ReadStop::detach()
 
 ReadConnection::ReadConnection(const QString& file, ReadStop* stop) : m_db(openDatabaseFile(file, true)), m_stop(stop)
 {
-    if (m_stop)
+    if (m_stop) {
         m_stop->attach(m_db);
+        // An interrupt reaches only a statement already running; a stop that comes between
+        // statements, or before the first step, ends the next one here.
+        sqlite3_progress_handler(
+            m_db, kStepsBetweenLooks, [](void* stop) { return static_cast<ReadStop*>(stop)->stopped() ? 1 : 0; },
+            m_stop);
+    }
 }
 
 ReadConnection::~ReadConnection()

@@ -2,6 +2,7 @@
 
 #include "data/Connection.h"
 #include "data/DbError.h"
+#include "data/ReadConnection.h"
 
 #include <QElapsedTimer>
 #include <QThread>

@@ -4,7 +4,6 @@
 // statement exactly as a window runs it, or a whole table, so the search holds what the windows
 // can show and nothing else.
 
-#include "data/ReadConnection.h"
 #include "data/SearchIndex.h"
 
 #include <QString>
@@ -12,7 +11,7 @@
 #include <QVector>
 
 
-struct sqlite3;
+class ReadStop;
 
 /// One list of things of one kind.
 struct SearchList {

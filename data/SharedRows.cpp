@@ -1,7 +1,6 @@
 #include "data/SharedRows.h"
 
 #include "data/Connection.h"
-#include "data/DbError.h"
 #include "data/ReadFailure.h"
 
 #include <sqlite3.h>

@@ -83,6 +83,8 @@ CraftingTreePage::CraftingTreePage(Connection& connection, NavigationHost& host,
     auto* totals = new WrapBar;
     totals->setObjectName(QStringLiteral("CraftingTotals"));
     m_crafts = new QSpinBox;
+    // Each count rebuilds the plan: a typed number counts once it is whole.
+    m_crafts->setKeyboardTracking(false);
     m_crafts->setObjectName(QStringLiteral("CraftCount"));
     m_crafts->setRange(1, kMostCrafts);
     m_crafts->setFont(uiFont(kTahoma, 13));
