@@ -132,7 +132,6 @@ private slots:
 
     void backAndForwardAfterAJump();
     void aClosedWindowOpensAgainOnItsRow();
-    void theMonsterPlaceFindsItsBand();
     void windowMenuListsTheWindows();
     void gridsCopyNameAndRow();
 
@@ -255,27 +254,6 @@ void TestHistory::aClosedWindowOpensAgainOnItsRow()
     QCOMPARE(activeForm(), monsters);
     QVERIFY(!frameAction("BackAction")->isEnabled());
     QVERIFY(!frameAction("ForwardAction")->isEnabled());
-}
-
-void TestHistory::theMonsterPlaceFindsItsBand()
-{
-    using namespace fixture;
-    QWidget* monsters = MainForm->openWindow(WindowKind::Monsters);
-    auto* list = part<DbGrid>(*monsters, "DBGrid1");
-    clickRow(*list, rowOf(*list->dataset(), "M.id", kFrostDrake));
-    QWidget* quests = MainForm->openWindow(WindowKind::Quests);
-    press(quests->findChild<DbGrid*>(), Qt::Key_Tab, Qt::ControlModifier);
-    QCOMPARE(activeForm(), monsters);
-    // The user picks the 0-10 band: the drake is not in it.
-    QTest::mouseClick(part<QToolButton>(*monsters, "Button4"), Qt::LeftButton);
-    QVERIFY(rowOf(*list->dataset(), "M.id", kFrostDrake) < 0);
-    press(list, Qt::Key_Left);
-    QCOMPARE(activeForm(), quests);
-    press(quests->findChild<DbGrid*>(), Qt::Key_Left);
-    QCOMPARE(activeForm(), monsters);
-    QCOMPARE(keyOf(monsters), key(kFrostDrake));
-    QVERIFY(part<QToolButton>(*monsters, "Button2")->isChecked());
-    QVERIFY(!part<QToolButton>(*monsters, "Button4")->isChecked());
 }
 
 void TestHistory::windowMenuListsTheWindows()

@@ -4,6 +4,7 @@
 // thread ends, stale after a write and read again, and a loader destroyed in the middle of a read.
 
 #include "data/DbError.h"
+#include "data/ReadConnection.h"
 #include "data/SearchIndexLoader.h"
 #include "tests/data/TestDb.h"
 

@@ -9,7 +9,6 @@
 #include "windows/Sets.h"
 
 #include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -24,7 +23,6 @@ private slots:
     void enteringTheSetGridRefiltersThePieces();
     void setTypeWithAnApostrophe();
     void quickFindAndClear();
-    void aPictureNamedInOtherCaseShows();
 
 private:
     void pickType(QWidget& form, const QString& type)
@@ -114,25 +112,3 @@ void SetsTest::quickFindAndClear()
 
 QTEST_MAIN(SetsTest)
 #include "SetsTest.moc"
-
-void SetsTest::aPictureNamedInOtherCaseShows()
-{
-    // The first piece's picture as a file copied from Windows might name it: other case, also
-    // in its extension.
-    auto form = openForm<TSetsForm>(m_host, *m_fixture, QSize(1000, 600));
-    auto* grid = part<DbGrid>(*form, QStringLiteral("DBGrid1"));
-    const QString icon = query(*form, QStringLiteral("SetsDetails")).asText(QStringLiteral("icon"));
-    QVERIFY(!icon.isEmpty());
-    const QString images = m_fixture->folder() + QStringLiteral("images/");
-    const QString named = images + icon + QStringLiteral(".BMP");
-    const QString onDisk = images + icon.toUpper() + QStringLiteral(".bmp");
-    QVERIFY(QFile::exists(named));
-    QVERIFY(QFile::rename(named, onDisk));
-    form.reset();
-    form = openForm<TSetsForm>(m_host, *m_fixture, QSize(1000, 600));
-    grid = part<DbGrid>(*form, QStringLiteral("DBGrid1"));
-    const QImage shot = grid->viewport()->grab().toImage();
-    const QRect cell = grid->visualRect(grid->model()->index(0, 0));
-    QFile::rename(onDisk, named);
-    QVERIFY(QColor(shot.pixel(cell.center())) != QColor(Qt::white));
-}
